@@ -1,0 +1,16 @@
+// Pixel density of a display from its resolution and diagonal size.
+#pragma once
+
+#include <cstdint>
+
+enum class DensityKind { Density, InputError };
+
+struct DensityResult {
+    DensityKind kind;
+    std::int32_t density;  // meaningful only for DensityKind::Density
+};
+
+// round(sqrt(width^2 + height^2) / diagonal), in extended precision; the
+// diagonal text goes through ReadDecimal. Leaves the floating-point unit
+// re-initialised.
+DensityResult CalculateDensity(std::uint32_t width, std::uint32_t height, const char* diagonalText);
