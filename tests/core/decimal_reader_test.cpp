@@ -1,0 +1,235 @@
+// The reader's grammar and values, run against each arithmetic backend.
+// Expected values: the nearest Extended of each decimal was computed with
+// MPFR (64-bit precision, round to nearest) and is written here as its bit
+// pattern; the reader's own result is that pattern moved by the stated units
+// in the last place, the error its powers of ten carry.
+#include <gtest/gtest.h>
+
+#include <cstring>
+#include <memory>
+#include <string>
+
+#include "core/decimal_reader.h"
+#include "tests/support/extended_text.h"
+
+namespace {
+
+constexpr std::uint32_t kStore = 1;
+const Extended kUntouched = MakeExtended(0xA5A5, 0xA5A5A5A5A5A5A5A5u);
+
+struct Reading {
+    bool accepted;
+    Extended value;
+};
+
+Reading Read(const std::string& text)
+{
+    Extended value = kUntouched;
+    const std::uint32_t status = ReadDecimal(text.c_str(), &value, kStore);
+    return Reading{status != 0, value};
+}
+
+enum class Outcome { Accepted, Refused, PositiveZero, Negative };
+
+struct GrammarCase {
+    const char* text;
+    Outcome outcome;
+};
+
+const GrammarCase kGrammar[] = {
+    {"21.5", Outcome::Accepted},     {"  7", Outcome::Accepted},
+    {"7 ", Outcome::Refused},        {"\t7", Outcome::Refused},
+    {"7\t", Outcome::Refused},       {"1,5", Outcome::Refused},
+    {"0x10", Outcome::Refused},      {"1..2", Outcome::Refused},
+    {"1.2.3", Outcome::Refused},     {"--1", Outcome::Refused},
+    {"+-1", Outcome::Refused},       {"0", Outcome::PositiveZero},
+    {"00", Outcome::PositiveZero},   {"+0", Outcome::PositiveZero},
+    {"-0", Outcome::PositiveZero},   {"0.0", Outcome::PositiveZero},
+    {"0.", Outcome::PositiveZero},   {"-0.5", Outcome::Negative},
+    {"-7", Outcome::Negative},       {".5", Outcome::Accepted},
+    {"5.", Outcome::Accepted},       {".", Outcome::Refused},
+    {"+", Outcome::Refused},         {"-", Outcome::Refused},
+    {"", Outcome::Refused},          {"   ", Outcome::Refused},
+    {"1e3", Outcome::Accepted},      {"1E3", Outcome::Accepted},
+    {"1e+3", Outcome::Accepted},     {"1e-3", Outcome::Accepted},
+    {"1e", Outcome::Refused},        {"1e+", Outcome::Refused},
+    {"1e-", Outcome::Refused},       {"1e1.5", Outcome::Refused},
+    {"1e+-5", Outcome::Refused},     {"1.5e2x", Outcome::Refused},
+    {"e5", Outcome::Refused},        {"0e5", Outcome::Refused},
+    {"00e1", Outcome::Refused},      {".e5", Outcome::PositiveZero},
+    {"-.e1", Outcome::PositiveZero}, {"0.e5", Outcome::PositiveZero},
+    {"0.0e5", Outcome::PositiveZero},{"1e4931", Outcome::Accepted},
+    {"1e-4931", Outcome::Accepted},  {"1e00004931", Outcome::Accepted},
+    {"1e4932", Outcome::Refused},    {"1e-4932", Outcome::Refused},
+    {"1e99999", Outcome::Refused},   {"11e4931", Outcome::Accepted},
+    {"1234567890123456789", Outcome::Refused},
+    {"1000000000000000000", Outcome::Refused},
+    {"0.1234567890123456789", Outcome::Refused},
+    {"0.1234567890123456780000", Outcome::Accepted},
+    {"1.5 ", Outcome::Refused},      {"21.5x", Outcome::Refused},
+    {"\xB2\xE2", Outcome::Refused},  {"1e5 ", Outcome::Refused},
+};
+
+class GrammarTest : public testing::TestWithParam<GrammarCase> {};
+
+TEST_P(GrammarTest, AcceptsOrRefuses)
+{
+    const GrammarCase& c = GetParam();
+    const Reading r = Read(c.text);
+    switch (c.outcome) {
+        case Outcome::Refused:
+            EXPECT_FALSE(r.accepted);
+            EXPECT_EQ(HexOf(r.value), HexOf(kUntouched)) << "a refusal must write nothing";
+            break;
+        case Outcome::Accepted:
+            EXPECT_TRUE(r.accepted);
+            break;
+        case Outcome::PositiveZero:
+            EXPECT_TRUE(r.accepted);
+            EXPECT_EQ(HexOf(r.value), HexOf(kPositiveZero));
+            break;
+        case Outcome::Negative:
+            EXPECT_TRUE(r.accepted);
+            EXPECT_NE(r.value.bytes[9] & 0x80, 0) << HexOf(r.value);
+            break;
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(Texts, GrammarTest, testing::ValuesIn(kGrammar));
+
+struct ValueCase {
+    const char* text;
+    Extended nearest;  // the Extended nearest to the decimal value (MPFR)
+    int units;         // the reader's result, in units from `nearest`
+};
+
+const ValueCase kValues[] = {
+    {"21.5", MakeExtended(0x4003, 0xAC00000000000000u), 0},
+    {"5.5", MakeExtended(0x4001, 0xB000000000000000u), 0},
+    {"2.5", MakeExtended(0x4000, 0xA000000000000000u), 0},
+    {"1e1", MakeExtended(0x4002, 0xA000000000000000u), 0},
+    {"10e1", MakeExtended(0x4005, 0xC800000000000000u), 0},
+    {"1e0", MakeExtended(0x3FFF, 0x8000000000000000u), 0},
+    {"13.3", MakeExtended(0x4002, 0xD4CCCCCCCCCCCCCDu), 0},
+    {"15.6", MakeExtended(0x4002, 0xF99999999999999Au), 0},
+    {".5", MakeExtended(0x3FFE, 0x8000000000000000u), 2},
+    {"-0.5", MakeExtended(0xBFFE, 0x8000000000000000u), 2},
+    {"1.5", MakeExtended(0x3FFF, 0xC000000000000000u), 1},
+    {"1e2", MakeExtended(0x4005, 0xC800000000000000u), -1},
+    {"5.e2", MakeExtended(0x4007, 0xFA00000000000000u), -1},
+    {"1e3", MakeExtended(0x4008, 0xFA00000000000000u), -8},
+    {"1e-3", MakeExtended(0x3FF5, 0x83126E978D4FDF3Bu), 4},
+};
+
+class ValueTest : public testing::TestWithParam<ValueCase> {};
+
+TEST_P(ValueTest, CarriesThePowersOfTensError)
+{
+    const ValueCase& c = GetParam();
+    const Reading r = Read(c.text);
+    ASSERT_TRUE(r.accepted);
+    EXPECT_EQ(HexOf(r.value), HexOf(OffsetByUnits(c.nearest, c.units)));
+}
+
+INSTANTIATE_TEST_SUITE_P(Texts, ValueTest, testing::ValuesIn(kValues));
+
+struct IntegerCase {
+    const char* text;
+    std::uint64_t value;
+    bool negative;
+};
+
+// Integers of up to 18 significant digits load exactly, however many
+// leading zeros stand before them.
+const IntegerCase kIntegers[] = {
+    {"123456789012345678", 123456789012345678u, false},
+    {"999999999999999999", 999999999999999999u, false},
+    {"-100000000000000000", 100000000000000000u, true},
+    {"+000000000000000000000001", 1, false},
+    {"0000000000000000000000987654321098765432", 987654321098765432u, false},
+    {"1920", 1920, false},
+    {"  -7", 7, true},
+    {"123456789012345678.", 123456789012345678u, false},
+    {"12345678901234567.0000000000000000000000", 12345678901234567u, false},
+};
+
+class IntegerTest : public testing::TestWithParam<IntegerCase> {};
+
+TEST_P(IntegerTest, LoadsExactly)
+{
+    const IntegerCase& c = GetParam();
+    const Reading r = Read(c.text);
+    ASSERT_TRUE(r.accepted);
+    EXPECT_EQ(HexOf(r.value), HexOf(ExtendedOfInteger(c.value, c.negative)));
+}
+
+INSTANTIATE_TEST_SUITE_P(Texts, IntegerTest, testing::ValuesIn(kIntegers));
+
+TEST(ReadDecimalRange, OverflowGivesInfinityAndUnderflowADenormal)
+{
+    EXPECT_EQ(HexOf(Read("12e4931").value), HexOf(kPositiveInfinity));
+    EXPECT_EQ(HexOf(Read("99e4931").value), HexOf(kPositiveInfinity));
+    EXPECT_EQ(HexOf(Read("-99e4931").value), HexOf(kNegativeInfinity));
+
+    const Reading large = Read("11e4931");
+    ASSERT_TRUE(large.accepted);
+    EXPECT_EQ(SignAndExponentOf(large.value), 0x7FFE) << "about 1.1e4932 is the top binade";
+
+    const Reading tiny = Read(".000000000000000001e-4931");
+    ASSERT_TRUE(tiny.accepted);
+    EXPECT_EQ(SignAndExponentOf(tiny.value), 0) << "denormal";
+    EXPECT_NE(SignificandOf(tiny.value), 0u);
+    EXPECT_EQ(SignificandOf(tiny.value) >> 63, 0u) << "no integer bit in a denormal";
+}
+
+TEST(ReadDecimalFraction, EighteenPlacesThenOnlyZeros)
+{
+    const Reading eighteen = Read("0.123456789012345678");
+    ASSERT_TRUE(eighteen.accepted);
+    EXPECT_EQ(HexOf(Read("0.1234567890123456780000000").value), HexOf(eighteen.value));
+    EXPECT_FALSE(Read("0.1234567890123456781").accepted);
+    EXPECT_EQ(HexOf(Read("0.000000000000000001").value),
+              HexOf(Read("1e-18").value)) << "leading fraction zeros keep their places";
+}
+
+TEST(ReadDecimalModes, HandBackReturnsTheValueWithoutTouchingTheDestination)
+{
+    const DecimalReading reading = ReadDecimalHandBack("21.5");
+    EXPECT_NE(reading.status, 0u);
+    EXPECT_EQ(HexOf(reading.value), HexOf(MakeExtended(0x4003, 0xAC00000000000000u)));
+    EXPECT_EQ(ReadDecimalHandBack("21,5").status, 0u);
+
+    Extended destination = kUntouched;
+    EXPECT_EQ(ReadDecimal("21,5", &destination, 1), 0u);
+    EXPECT_EQ(HexOf(destination), HexOf(kUntouched));
+}
+
+TEST(ReadDecimalBounds, StopsAtTheTerminatingNul)
+{
+    // Each text is copied into a heap block that ends at its NUL, so under
+    // AddressSanitizer a read past the end is reported; everywhere, a digit
+    // placed after the NUL must not change the outcome.
+    const char* const texts[] = {"1e", "1.", "-", "1e+", "7", "  ", ".5e-12", "0.000"};
+    for (const char* text : texts) {
+        const std::size_t length = std::strlen(text);
+        std::unique_ptr<char[]> exact(new char[length + 1]);
+        std::memcpy(exact.get(), text, length + 1);
+        std::unique_ptr<char[]> guarded(new char[length + 2]);
+        std::memcpy(guarded.get(), text, length + 1);
+        guarded[length + 1] = '5';
+
+        Extended a = kUntouched;
+        Extended b = kUntouched;
+        EXPECT_EQ(ReadDecimal(exact.get(), &a, kStore), ReadDecimal(guarded.get(), &b, kStore)) << text;
+        EXPECT_EQ(HexOf(a), HexOf(b)) << text;
+    }
+}
+
+TEST(PowerOfTen, ExactForSmallPowersThatNeedNoRounding)
+{
+    EXPECT_EQ(HexOf(PowerOfTen(0)), HexOf(MakeExtended(0x3FFF, 0x8000000000000000u)));
+    EXPECT_EQ(HexOf(PowerOfTen(1)), HexOf(MakeExtended(0x4002, 0xA000000000000000u)));
+    EXPECT_EQ(HexOf(PowerOfTen(2)), HexOf(MakeExtended(0x4005, 0xC7FFFFFFFFFFFFFFu)));
+}
+
+}  // namespace

@@ -1,0 +1,65 @@
+// The density calculation end to end through the reader, on each backend.
+// Expected densities: the exact quotient sqrt(w^2 + h^2) / d evaluated in
+// 60-digit decimal arithmetic and rounded half to even.
+#include <gtest/gtest.h>
+
+#include <climits>
+
+#include "core/density.h"
+
+namespace {
+
+constexpr std::int32_t kIndefinite = INT32_MIN;
+
+struct DensityCase {
+    std::uint32_t width;
+    std::uint32_t height;
+    const char* diagonal;
+    std::int32_t density;
+};
+
+const DensityCase kDensities[] = {
+    {1920, 1080, "21.5", 102},
+    {2560, 1440, "27", 109},
+    {205, 0, "2", 102},   // 102.5: ties go to even
+    {207, 0, "2", 104},   // 103.5
+    {0, 0, "21.5", 0},
+    {1920, 1080, "-5", -441},
+    {1920, 1080, "0", kIndefinite},   // infinite quotient
+    {0, 0, "0", kIndefinite},         // 0/0
+    {1920, 1080, "1e-9", kIndefinite},// beyond 32 bits
+    {1920, 1080, "-0", kIndefinite},  // reads as +0
+    {9999, 9999, "  .1e1", 14141},
+    {3000, 4000, "0.001", 5000000},
+    {1920, 1080, "12e4931", 0},       // infinite diagonal
+    // Sums of squares past 32 bits, reachable only by direct calls: exact.
+    {50000, 0, "10", 5000},
+    {65536, 65536, "1", 92682},
+    {4294967295u, 0, "3", 1431655765},
+    {4294967295u, 4294967295u, "1000", 6074001},
+    {4294967295u, 4294967294u, "1000", 6074001},
+    {4294967295u, 4294967295u, "1", kIndefinite},
+};
+
+class DensityTest : public testing::TestWithParam<DensityCase> {};
+
+TEST_P(DensityTest, RoundsTheQuotient)
+{
+    const DensityCase& c = GetParam();
+    const DensityResult r = CalculateDensity(c.width, c.height, c.diagonal);
+    ASSERT_EQ(r.kind, DensityKind::Density);
+    EXPECT_EQ(r.density, c.density);
+}
+
+INSTANTIATE_TEST_SUITE_P(Resolutions, DensityTest, testing::ValuesIn(kDensities));
+
+TEST(DensityInputError, EmptyOrRefusedDiagonal)
+{
+    const char* const diagonals[] = {"", "21,5", "21.5 ", "abc", "1e", "-", nullptr};
+    for (const char* diagonal : diagonals) {
+        EXPECT_EQ(CalculateDensity(1920, 1080, diagonal).kind, DensityKind::InputError)
+            << (diagonal ? diagonal : "(null)");
+    }
+}
+
+}  // namespace
