@@ -1,0 +1,21 @@
+// The process entry. There is no C runtime: this is the image's entry point,
+// it reads no command line, runs the calculator dialog modally and exits
+// with 0 whatever the dialog ended with.
+#include <windows.h>
+
+#include <commctrl.h>
+
+#include "app/main_dialog.h"
+#include "res/resource.h"
+
+HINSTANCE g_hInstance;
+
+extern "C" void ProcessEntry()
+{
+    g_hInstance = GetModuleHandleA(nullptr);
+    // Loads comctl32 so the version the manifest selects is in effect before
+    // the dialog's controls are created.
+    InitCommonControls();
+    DialogBoxParamA(g_hInstance, MAKEINTRESOURCE(IDD_MAIN), nullptr, MainDialogProc, 0);
+    ExitProcess(0);
+}
