@@ -1,0 +1,17 @@
+// The density calculation on top of the reader model: the sum of squares in
+// 32-bit two's complement, its square root, the quotient by the diagonal,
+// and the rounding to a signed 32-bit integer (ties to even), with the
+// integer-indefinite -2^31 for NaN, infinities and values out of range.
+#pragma once
+
+#include <cstdint>
+
+#include "core/density.h"
+#include "tests/reference/model_reader.h"
+
+namespace reference {
+
+DensityResult ModelDensity(const ReaderModel& model, std::uint32_t width, std::uint32_t height,
+                           const char* diagonalText);
+
+}  // namespace reference

@@ -1,0 +1,65 @@
+// The density model on the cases whose outcome follows from the arithmetic
+// by hand: rounding ties, signs, zero diagonals, the 32-bit wrap.
+#include <gtest/gtest.h>
+
+#include <cstdint>
+#include <limits>
+#include <string>
+
+#include "tests/reference/model_density.h"
+
+namespace reference {
+namespace {
+
+constexpr std::int32_t kIndefinite = std::numeric_limits<std::int32_t>::min();
+
+struct DensityCase {
+    const char* why;
+    std::uint32_t width;
+    std::uint32_t height;
+    std::string diagonal;
+    DensityKind kind;
+    std::int32_t density;
+};
+
+constexpr DensityKind kDensity = DensityKind::Density;
+constexpr DensityKind kError = DensityKind::InputError;
+
+const DensityCase kDensityCases[] = {
+    {"the dialog's defaults", 1920, 1080, "21.5", kDensity, 102},
+    {"a tie goes to the even 102", 205, 0, "2", kDensity, 102},
+    {"a tie goes to the even 104", 207, 0, "2", kDensity, 104},
+    {"no pixels", 0, 0, "5", kDensity, 0},
+    {"a negative diagonal", 1920, 1080, "-5", kDensity, -441},
+    {"a zero diagonal: infinite quotient", 1920, 1080, "0", kDensity, kIndefinite},
+    {"nothing over nothing", 0, 0, "0", kDensity, kIndefinite},
+    {"a quotient past 2^31", 1920, 1080, "1e-9", kDensity, kIndefinite},
+    {"an infinite diagonal", 1920, 1080, "12e4931", kDensity, 0},
+    {"a sum of squares of 2^31 or more turns negative", 46341, 0, "1", kDensity, kIndefinite},
+    {"the largest sum that stays positive", 46340, 0, "1", kDensity, 46340},
+    {"65536 squared wraps to zero", 65536, 0, "1", kDensity, 0},
+    {"both wrap to zero", 65536, 65536, "0.5", kDensity, 0},
+    {"a square that wraps to 1", 4294967295u, 0, "1", kDensity, 1},
+    {"a quotient just inside the 32-bit range", 46340, 0, "0.00002158", kDensity, 2147358665},
+    {"a quotient just outside it", 46340, 0, "0.0000215", kDensity, kIndefinite},
+    {"the same, negative", 46340, 0, "-0.0000215", kDensity, kIndefinite},
+    {"an empty text", 1920, 1080, "", kError, 0},
+    {"a comma", 1920, 1080, "21,5", kError, 0},
+    {"a trailing space", 1920, 1080, "21.5 ", kError, 0},
+};
+
+TEST(ModelDensity, HandWorkedCases)
+{
+    for (const DensityCase& c : kDensityCases) {
+        SCOPED_TRACE(c.why);
+        const DensityResult result =
+            ModelDensity(CorrectlyRoundedModel(), c.width, c.height, c.diagonal.c_str());
+        ASSERT_EQ(static_cast<int>(result.kind), static_cast<int>(c.kind));
+        if (c.kind == kDensity) {
+            EXPECT_EQ(result.density, c.density);
+        }
+    }
+}
+
+}  // namespace
+}  // namespace reference
