@@ -1,0 +1,11 @@
+#include "core/extended_ops.h"
+#include "core/soft/soft_internal.h"
+
+namespace ext {
+
+Extended LoadUint64(std::uint64_t value)
+{
+    return soft::PackInteger(false, value);
+}
+
+}  // namespace ext

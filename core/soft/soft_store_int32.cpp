@@ -1,0 +1,33 @@
+#include "core/extended_ops.h"
+#include "core/soft/soft_internal.h"
+
+namespace ext {
+namespace {
+
+constexpr std::int32_t kIntegerIndefinite = -2147483647 - 1;
+
+}  // namespace
+
+// FISTP m32, to nearest even. With the invalid-operation exception masked the
+// unit stores the integer indefinite for NaNs, infinities, unsupported
+// encodings and anything that rounds outside the 32-bit range.
+std::int32_t StoreInt32(const Extended& value)
+{
+    const soft::Class kind = soft::Classify(value);
+    if (kind == soft::Class::kZero) return 0;
+    if (kind != soft::Class::kFinite) return kIntegerIndefinite;
+    const soft::Unpacked u = soft::Unpack(value);
+    const std::int32_t unbiased = u.exp - soft::kBias;
+    if (unbiased >= 32) return kIntegerIndefinite;
+    const soft::Uint128 parts =
+        soft::ShiftRightJam128({u.sig, 0}, static_cast<std::uint32_t>(63 - unbiased));
+    bool carry = false;
+    const std::uint64_t magnitude = soft::RoundNearestEven(parts.hi, parts.lo, &carry);
+    const std::uint64_t limit = u.sign ? 0x80000000u : 0x7FFFFFFFu;
+    if (magnitude > limit) return kIntegerIndefinite;
+    if (magnitude == 0x80000000u) return kIntegerIndefinite;  // -2^31 is the same bits
+    const std::int32_t result = static_cast<std::int32_t>(magnitude);
+    return u.sign ? -result : result;
+}
+
+}  // namespace ext
