@@ -1,6 +1,7 @@
 // CalculateDensity against the model on generated resolutions (the whole
-// unsigned range) and diagonal texts. Sums of squares below 2^31 and those
-// that wrap in 32 bits are held apart, so a failure says which it is.
+// unsigned range) and diagonal texts. Sums of squares below 2^31 (all the
+// dialog can reach) and the larger ones only direct calls reach are held
+// apart, so a failure says which it is.
 #include <gtest/gtest.h>
 
 #include <cstdint>
@@ -28,7 +29,7 @@ struct DensityInput {
     std::string diagonal;
 };
 
-// The mathematical sum of squares, without the 32-bit wrap.
+// Whether the sum of squares is too large for a signed 32-bit integer.
 bool SumReachesTwoTo31(const DensityInput& input)
 {
     const std::uint64_t w2 = std::uint64_t{input.width} * input.width;
@@ -92,9 +93,8 @@ TEST(reference_CalculateDensity, SumsOfSquaresBelow2To31MatchTheModel)
     ExpectAgreement(false, "sums below 2^31");
 }
 
-// The sum keeps its low 32 bits and is read as signed: negative sums give
-// -2^31 through the square root's NaN, sums past 2^32 start again from 0.
-TEST(reference_CalculateDensity, SumsOfSquaresThatWrapIn32BitsMatchTheModel)
+// Larger sums are computed exactly, not wrapped at 32 bits.
+TEST(reference_CalculateDensity, SumsOfSquaresOf2To31AndMoreMatchTheModel)
 {
     ExpectAgreement(true, "sums of 2^31 and more");
 }

@@ -233,7 +233,7 @@ constexpr std::array<WeightedShape, 5> kShapes = {{
 
 constexpr int kCorruptPercent = 6;
 
-// Four-character boxes, the whole range, and the edges of the wrap.
+// Four-character boxes, the whole range, and the edges of 2^31 and 2^32 sums.
 constexpr std::array<std::uint32_t, 17> kSpecialDimensions = {
     0u,     1u,     2u,     205u,   207u,        1080u,       1920u,       9999u,      46340u,
     46341u, 65535u, 65536u, 92681u, 2147483647u, 2147483648u, 4294967294u, 4294967295u};

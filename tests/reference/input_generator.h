@@ -20,7 +20,7 @@ std::string RandomDecimalText(InputRandom& random);
 std::vector<std::string> GenerateDecimalTexts(std::uint64_t seed, std::size_t count);
 
 // Widths and heights over the whole unsigned range, with the values where
-// the 32-bit sum of squares turns negative or wraps to zero.
+// the sum of squares passes 2^31 and 2^32.
 std::uint32_t RandomDimension(InputRandom& random);
 // Mostly what a person types into a four-character box, sometimes anything.
 std::string RandomDiagonalText(InputRandom& random);

@@ -10,12 +10,14 @@ namespace {
 
 constexpr std::int32_t kIntegerIndefinite = std::numeric_limits<std::int32_t>::min();
 
-// Each product and the sum keep their low 32 bits; the result is read as a
-// signed integer, so sums of 2^31 and more turn negative.
-std::int32_t WrappedSumOfSquares(std::uint32_t width, std::uint32_t height)
+// Each square is exact at 64 bits; their sum is rounded once, so even the
+// largest resolutions (where it needs 65 bits) give the nearest Extended.
+void SumOfSquares(mpfr_t sum, std::uint32_t width, std::uint32_t height)
 {
-    const std::uint32_t sum = width * width + height * height;
-    return static_cast<std::int32_t>(sum);
+    Real widthSquared, heightSquared;
+    mpfr_set_uj(widthSquared.v, std::uintmax_t{width} * width, MPFR_RNDN);    // exact
+    mpfr_set_uj(heightSquared.v, std::uintmax_t{height} * height, MPFR_RNDN);  // exact
+    RoundAdd(sum, widthSquared.v, heightSquared.v);
 }
 
 std::int32_t ToInt32NearestEven(const mpfr_t q)
@@ -41,8 +43,8 @@ DensityResult ModelDensity(const ReaderModel& model, std::uint32_t width, std::u
     UseExtendedRange();
 
     Real sum, root, d, quotient;
-    mpfr_set_si(sum.v, WrappedSumOfSquares(width, height), MPFR_RNDN);  // exact
-    RoundSqrt(root.v, sum.v);                                           // NaN when negative
+    SumOfSquares(sum.v, width, height);
+    RoundSqrt(root.v, sum.v);
     SetFromImage(d.v, diagonal.value);
     RoundDiv(quotient.v, root.v, d.v);
     return {DensityKind::Density, ToInt32NearestEven(quotient.v)};

@@ -1,5 +1,5 @@
 // The density model on the cases whose outcome follows from the arithmetic
-// by hand: rounding ties, signs, zero diagonals, the 32-bit wrap.
+// by hand: rounding ties, signs, zero diagonals, sums of squares past 32 bits.
 #include <gtest/gtest.h>
 
 #include <cstdint>
@@ -35,11 +35,13 @@ const DensityCase kDensityCases[] = {
     {"nothing over nothing", 0, 0, "0", kDensity, kIndefinite},
     {"a quotient past 2^31", 1920, 1080, "1e-9", kDensity, kIndefinite},
     {"an infinite diagonal", 1920, 1080, "12e4931", kDensity, 0},
-    {"a sum of squares of 2^31 or more turns negative", 46341, 0, "1", kDensity, kIndefinite},
-    {"the largest sum that stays positive", 46340, 0, "1", kDensity, 46340},
-    {"65536 squared wraps to zero", 65536, 0, "1", kDensity, 0},
-    {"both wrap to zero", 65536, 65536, "0.5", kDensity, 0},
-    {"a square that wraps to 1", 4294967295u, 0, "1", kDensity, 1},
+    {"a sum of squares of 2^31 stays exact", 46341, 0, "1", kDensity, 46341},
+    {"the largest sum below 2^31", 46340, 0, "1", kDensity, 46340},
+    {"65536 squared is not wrapped to zero", 65536, 0, "1", kDensity, 65536},
+    {"a sum of 2^33", 65536, 65536, "0.5", kDensity, 185364},
+    {"the largest square", 4294967295u, 0, "1", kDensity, kIndefinite},
+    {"the largest square, scaled into range", 4294967295u, 0, "3", kDensity, 1431655765},
+    {"a sum needing 65 bits", 4294967295u, 4294967295u, "1000", kDensity, 6074001},
     {"a quotient just inside the 32-bit range", 46340, 0, "0.00002158", kDensity, 2147358665},
     {"a quotient just outside it", 46340, 0, "0.0000215", kDensity, kIndefinite},
     {"the same, negative", 46340, 0, "-0.0000215", kDensity, kIndefinite},
