@@ -1,0 +1,15 @@
+// Counting another process's GDI brushes, to see whether they accumulate.
+#ifndef QUORVEL_TESTS_E2E_GDI_CENSUS_H
+#define QUORVEL_TESTS_E2E_GDI_CENSUS_H
+
+#include <windows.h>
+
+namespace e2e {
+
+// The number of live brushes in the process's GDI handle table, stock brushes
+// included; -1 if the table cannot be read.
+int CountBrushes(HANDLE process);
+
+}  // namespace e2e
+
+#endif

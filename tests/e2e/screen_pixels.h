@@ -1,0 +1,23 @@
+// Comparing what is on the screen with what the platform itself draws.
+#ifndef QUORVEL_TESTS_E2E_SCREEN_PIXELS_H
+#define QUORVEL_TESTS_E2E_SCREEN_PIXELS_H
+
+#include <windows.h>
+
+#include <cstdint>
+#include <vector>
+
+namespace e2e {
+
+using Pixels = std::vector<uint32_t>;  // 0x00RRGGBB, row by row
+
+// The pixels the screen shows inside the window's rectangle.
+Pixels CaptureWindowArea(HWND window);
+
+// The platform's own stock icon `id` (IDI_…) drawn at the window's size on a
+// plain background.
+Pixels DrawStockIconLike(LPCWSTR id, HWND window, uint32_t background);
+
+}  // namespace e2e
+
+#endif
