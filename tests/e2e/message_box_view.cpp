@@ -1,5 +1,6 @@
 #include "message_box_view.h"
 
+#include <string>
 #include <vector>
 
 #include "control_io.h"
@@ -65,6 +66,12 @@ int WrappedHeight(HDC dc, const std::wstring& text, int width)
     return r.bottom - r.top;
 }
 
+// The height of one row: a line too short to wrap.
+int RowHeight(HDC dc)
+{
+    return WrappedHeight(dc, L"X", 1000);
+}
+
 RECT TextControlArea(HWND box)
 {
     RECT r{};
@@ -82,7 +89,7 @@ std::wstring BoxText(HWND box)
 int RowsShown(HWND box)
 {
     MessageFontDc open = OpenMessageFontDc();
-    const int row = WrappedHeight(open.dc, L"X", 1000);
+    const int row = RowHeight(open.dc);
     Close(open);
     const RECT area = TextControlArea(box);
     return row > 0 ? (area.bottom - area.top) / row : 0;
@@ -92,7 +99,7 @@ int RowsWhenBrokenAt(HWND box, const std::vector<std::wstring>& lines)
 {
     const RECT area = TextControlArea(box);
     MessageFontDc open = OpenMessageFontDc();
-    const int row = WrappedHeight(open.dc, L"X", 1000);
+    const int row = RowHeight(open.dc);
     int rows = 0;
     for (const std::wstring& line : lines)
         rows += row > 0 ? WrappedHeight(open.dc, line.empty() ? L" " : line, area.right) / row : 0;
