@@ -1,7 +1,7 @@
-// F2XM1, correctly rounded. A 128-bit evaluation with a proven error bound
-// settles almost every operand: if both ends of its error interval round to
-// the same value, so does the exact value. Otherwise (about once in 2^50
-// operands) a 320-bit series decides. 2^x - 1 is irrational for every
+// F2XM1, correctly rounded. A 128-bit evaluation with a bounded error (see
+// soft_f2xm1_table.cpp) settles almost every operand: if both ends of its
+// error interval round to the same value, so does the exact value. Otherwise
+// (for fewer than one operand in 2^50) a 320-bit series decides. 2^x - 1 is irrational for every
 // rational x except 0 and +-1, so no exact tie ever needs the slow path to
 // be infinitely precise.
 #include "core/extended_ops.h"

@@ -4,7 +4,7 @@
 namespace ext {
 namespace {
 
-constexpr std::int32_t kIntegerIndefinite = -2147483647 - 1;
+constexpr std::int32_t kIntegerIndefinite = -2147483647 - 1;  // bits 0x80000000
 
 }  // namespace
 
@@ -23,9 +23,8 @@ std::int32_t StoreInt32(const Extended& value)
         soft::ShiftRightJam128({u.sig, 0}, static_cast<std::uint32_t>(63 - unbiased));
     bool carry = false;
     const std::uint64_t magnitude = soft::RoundNearestEven(parts.hi, parts.lo, &carry);
-    const std::uint64_t limit = u.sign ? 0x80000000u : 0x7FFFFFFFu;
-    if (magnitude > limit) return kIntegerIndefinite;
-    if (magnitude == 0x80000000u) return kIntegerIndefinite;  // -2^31 is the same bits
+    // -2^31 itself has the indefinite's bits, so one bound serves both signs.
+    if (magnitude > 0x7FFFFFFFu) return kIntegerIndefinite;
     const std::int32_t result = static_cast<std::int32_t>(magnitude);
     return u.sign ? -result : result;
 }

@@ -92,9 +92,9 @@ constexpr Uint256 Mul128To256(Uint128 a, Uint128 b)
     return {top, {mid.lo, ll.lo}};
 }
 
-// a != 0.
 constexpr int CountLeadingZeros64(std::uint64_t a)
 {
+    if (a == 0) return 64;
     int count = 0;
     if ((a >> 32) == 0) {
         count += 32;

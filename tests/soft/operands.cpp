@@ -10,16 +10,6 @@ std::uint64_t Bits(Rng& rng)
     return rng();
 }
 
-std::uint32_t Below(Rng& rng, std::uint32_t n)
-{
-    return static_cast<std::uint32_t>(rng() % n);
-}
-
-std::uint16_t WithSign(Rng& rng, std::uint32_t exponent)
-{
-    return static_cast<std::uint16_t>(((rng() & 1) << 15) | (exponent & 0x7FFF));
-}
-
 // Significand patterns with the integer bit set.
 std::uint64_t NormalSignificand(Rng& rng)
 {
@@ -90,6 +80,16 @@ Extended OddEncoding(Rng& rng)
 }
 
 }  // namespace
+
+std::uint32_t Below(Rng& rng, std::uint32_t n)
+{
+    return static_cast<std::uint32_t>(rng() % n);
+}
+
+std::uint16_t WithSign(Rng& rng, std::uint32_t exponent)
+{
+    return static_cast<std::uint16_t>(((rng() & 1) << 15) | (exponent & 0x7FFF));
+}
 
 Extended Finite(Rng& rng)
 {

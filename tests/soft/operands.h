@@ -14,6 +14,12 @@ namespace operands {
 
 using Rng = std::mt19937_64;
 
+// 0 .. n-1.
+std::uint32_t Below(Rng& rng, std::uint32_t n);
+
+// A sign and exponent field with a random sign.
+std::uint16_t WithSign(Rng& rng, std::uint32_t exponent);
+
 // Any operand, from the whole mix.
 Extended Any(Rng& rng);
 
