@@ -4,19 +4,11 @@
 
 namespace {
 
-// Nibble place p: place 0 is the low nibble of byte 0, place 17 the high
-// nibble of byte 8.
-int DigitAt(const PackedDecimal& packed, int place)
+// A digit byte of the accumulator; bytes above the digits read as zero, so the
+// sign byte never moves into them.
+std::uint8_t DigitByte(const PackedDecimal& packed, int index)
 {
-    const int byte = packed.bytes[place / 2];
-    return (place % 2 == 0) ? (byte & 0x0F) : (byte >> 4);
-}
-
-void SetDigitAt(PackedDecimal* packed, int place, int digit)
-{
-    std::uint8_t& byte = packed->bytes[place / 2];
-    byte = (place % 2 == 0) ? static_cast<std::uint8_t>((byte & 0xF0) | digit)
-                            : static_cast<std::uint8_t>((byte & 0x0F) | (digit << 4));
+    return index <= kAccumulatorTopByte ? packed.bytes[index] : 0;
 }
 
 }  // namespace
@@ -45,11 +37,20 @@ void StoreLoneDigit(PackedAccumulator* accumulator, int digit)
 
 void RightAlignDigits(PackedAccumulator* accumulator, int count)
 {
+    // Every digit moves down by `shift` nibble places: whole bytes when the
+    // shift is even; otherwise each new byte takes its low nibble from the
+    // high nibble of one source byte and its high nibble from the low nibble
+    // of the next. Upward, so each source byte is read before it is written.
     const int shift = kAccumulatorDigits - count;
-    // Upward, so every source place is read before it is overwritten.
-    for (int place = 0; place < kAccumulatorDigits; ++place) {
-        const int source = place + shift;
-        const int digit = source < kAccumulatorDigits ? DigitAt(accumulator->packed, source) : 0;
-        SetDigitAt(&accumulator->packed, place, digit);
+    const int byteShift = shift / 2;
+    PackedDecimal& packed = accumulator->packed;
+    for (int index = 0; index <= kAccumulatorTopByte; ++index) {
+        const std::uint8_t low = DigitByte(packed, index + byteShift);
+        if (shift % 2 == 0) {
+            packed.bytes[index] = low;
+            continue;
+        }
+        const std::uint8_t high = DigitByte(packed, index + byteShift + 1);
+        packed.bytes[index] = static_cast<std::uint8_t>((low >> 4) | ((high & 0x0F) << 4));
     }
 }
