@@ -7,6 +7,7 @@
 
 #include <cstring>
 #include <memory>
+#include <ostream>
 #include <string>
 
 #include "core/decimal_reader.h"
@@ -70,6 +71,8 @@ const GrammarCase kGrammar[] = {
     {"\xB2\xE2", Outcome::Refused},  {"1e5 ", Outcome::Refused},
 };
 
+void PrintTo(const GrammarCase& c, std::ostream* out) { *out << Quoted(c.text); }
+
 class GrammarTest : public testing::TestWithParam<GrammarCase> {};
 
 TEST_P(GrammarTest, AcceptsOrRefuses)
@@ -121,6 +124,8 @@ const ValueCase kValues[] = {
     {"1e-3", MakeExtended(0x3FF5, 0x83126E978D4FDF3Bu), 4},
 };
 
+void PrintTo(const ValueCase& c, std::ostream* out) { *out << Quoted(c.text); }
+
 class ValueTest : public testing::TestWithParam<ValueCase> {};
 
 TEST_P(ValueTest, CarriesThePowersOfTensError)
@@ -152,6 +157,8 @@ const IntegerCase kIntegers[] = {
     {"123456789012345678.", 123456789012345678u, false},
     {"12345678901234567.0000000000000000000000", 12345678901234567u, false},
 };
+
+void PrintTo(const IntegerCase& c, std::ostream* out) { *out << Quoted(c.text); }
 
 class IntegerTest : public testing::TestWithParam<IntegerCase> {};
 

@@ -4,8 +4,10 @@
 #include <gtest/gtest.h>
 
 #include <climits>
+#include <ostream>
 
 #include "core/density.h"
+#include "tests/support/extended_text.h"
 
 namespace {
 
@@ -40,6 +42,11 @@ const DensityCase kDensities[] = {
     {4294967295u, 4294967294u, "1000", 6074001},
     {4294967295u, 4294967295u, "1", kIndefinite},
 };
+
+void PrintTo(const DensityCase& c, std::ostream* out)
+{
+    *out << c.width << "x" << c.height << " at " << Quoted(c.diagonal);
+}
 
 class DensityTest : public testing::TestWithParam<DensityCase> {};
 

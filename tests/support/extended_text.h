@@ -38,6 +38,25 @@ inline Extended ExtendedOfInteger(std::uint64_t value, bool negative = false)
     return MakeExtended(static_cast<std::uint16_t>(biased | (negative ? 0x8000 : 0)), value);
 }
 
+// A text as a test name shows it: quoted, with bytes outside printable ASCII
+// as \xNN escapes, so test names stay readable and stable.
+inline std::string Quoted(const char* text)
+{
+    if (text == nullptr) return "(null)";
+    std::string quoted = "\"";
+    for (const char* c = text; *c != '\0'; ++c) {
+        const auto byte = static_cast<unsigned char>(*c);
+        if (byte >= 0x20 && byte < 0x7F) {
+            quoted += *c;
+            continue;
+        }
+        char escape[8];
+        std::snprintf(escape, sizeof escape, "\\x%02X", byte);
+        quoted += escape;
+    }
+    return quoted + "\"";
+}
+
 constexpr Extended kPositiveZero = MakeExtended(0x0000, 0);
 constexpr Extended kPositiveInfinity = MakeExtended(0x7FFF, 0x8000000000000000u);
 constexpr Extended kNegativeInfinity = MakeExtended(0xFFFF, 0x8000000000000000u);
