@@ -1,0 +1,20 @@
+// Writing the stress log (format in log_format.h).
+#ifndef QUORVEL_TESTS_STRESS_CASE_LOG_H
+#define QUORVEL_TESTS_STRESS_CASE_LOG_H
+
+#include <cstdio>
+
+#include "dialog_driver.h"
+#include "stress_case.h"
+
+namespace stress {
+
+// Opens the log at a host path for writing, with its header line; null if it
+// cannot be created.
+std::FILE* OpenLog(const char* hostPath);
+
+void WriteCase(std::FILE* log, int index, const StressCase& c, const Observation& seen);
+
+}  // namespace stress
+
+#endif
