@@ -10,8 +10,8 @@ Extended AddMagnitudes(const Extended& a, const Extended& b, bool sign)
     }
     std::int32_t expA = AlignedExponentOf(a);
     std::int32_t expB = AlignedExponentOf(b);
-    std::uint64_t sigA = SignificandOf(a);
-    std::uint64_t sigB = SignificandOf(b);
+    std::uint64_t sigA = SignificandField(a);
+    std::uint64_t sigB = SignificandField(b);
     if (expA < expB) {
         const std::int32_t exp = expA;
         expA = expB;

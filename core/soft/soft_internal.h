@@ -21,6 +21,21 @@ constexpr std::uint64_t kQuietBit = 0x4000000000000000u;
 // The default NaN of a masked invalid operation: negative, quiet, no payload.
 constexpr Extended kIndefinite = MakeExtended(0xFFFF, 0xC000000000000000u);
 
+// The fields of the 10-byte image, each read or written as one word: the
+// bytes are spelled out one by one, a pattern compilers turn into a single
+// load or store at any optimisation level that merges them (a loop over the
+// bytes stays a loop of byte moves at -O2).
+constexpr std::uint64_t SignificandField(const Extended& x)
+{
+    return static_cast<std::uint64_t>(x.bytes[0]) | static_cast<std::uint64_t>(x.bytes[1]) << 8 |
+           static_cast<std::uint64_t>(x.bytes[2]) << 16 |
+           static_cast<std::uint64_t>(x.bytes[3]) << 24 |
+           static_cast<std::uint64_t>(x.bytes[4]) << 32 |
+           static_cast<std::uint64_t>(x.bytes[5]) << 40 |
+           static_cast<std::uint64_t>(x.bytes[6]) << 48 |
+           static_cast<std::uint64_t>(x.bytes[7]) << 56;
+}
+
 constexpr bool SignOf(const Extended& x)
 {
     return (x.bytes[9] & 0x80) != 0;
@@ -33,7 +48,19 @@ constexpr std::int32_t ExponentOf(const Extended& x)
 
 constexpr Extended Pack(bool sign, std::int32_t exp, std::uint64_t sig)
 {
-    return MakeExtended(static_cast<std::uint16_t>((sign ? 0x8000 : 0) | exp), sig);
+    const std::uint32_t top = (sign ? 0x8000u : 0u) | static_cast<std::uint32_t>(exp);
+    Extended x{};
+    x.bytes[0] = static_cast<std::uint8_t>(sig);
+    x.bytes[1] = static_cast<std::uint8_t>(sig >> 8);
+    x.bytes[2] = static_cast<std::uint8_t>(sig >> 16);
+    x.bytes[3] = static_cast<std::uint8_t>(sig >> 24);
+    x.bytes[4] = static_cast<std::uint8_t>(sig >> 32);
+    x.bytes[5] = static_cast<std::uint8_t>(sig >> 40);
+    x.bytes[6] = static_cast<std::uint8_t>(sig >> 48);
+    x.bytes[7] = static_cast<std::uint8_t>(sig >> 56);
+    x.bytes[8] = static_cast<std::uint8_t>(top);
+    x.bytes[9] = static_cast<std::uint8_t>(top >> 8);
+    return x;
 }
 
 constexpr Extended PackZero(bool sign)
@@ -54,13 +81,20 @@ enum class Class { kZero, kFinite, kInfinity, kNaN, kUnsupported };
 constexpr Class Classify(const Extended& x)
 {
     const std::int32_t exp = ExponentOf(x);
-    const std::uint64_t sig = SignificandOf(x);
+    const std::uint64_t sig = SignificandField(x);
     if (exp == kMaxExponent) {
         if ((sig & kIntegerBit) == 0) return Class::kUnsupported;
         return (sig << 1) == 0 ? Class::kInfinity : Class::kNaN;
     }
     if (exp == 0) return sig == 0 ? Class::kZero : Class::kFinite;
     return (sig & kIntegerBit) != 0 ? Class::kFinite : Class::kUnsupported;
+}
+
+// Neither operand is a zero, an infinity, a NaN or an unsupported encoding:
+// the common case, in which an operation skips all of its special cases.
+constexpr bool BothFinite(const Extended& a, const Extended& b)
+{
+    return Classify(a) == Class::kFinite && Classify(b) == Class::kFinite;
 }
 
 // A finite non-zero operand as sig * 2^(exp - kBias - 63) with bit 63 of sig
@@ -71,13 +105,19 @@ struct Unpacked {
     std::uint64_t sig;
 };
 
-Unpacked Unpack(const Extended& x);
-
 // The exponent field of a finite operand as the unit scales it: denormals,
 // pseudo-denormals and zeros share the smallest normal exponent.
 constexpr std::int32_t AlignedExponentOf(const Extended& x)
 {
     return ExponentOf(x) == 0 ? 1 : ExponentOf(x);
+}
+
+// Inline, like the field access it is made of: every operation unpacks.
+constexpr Unpacked Unpack(const Extended& x)
+{
+    const std::uint64_t sig = SignificandField(x);
+    const int shift = CountLeadingZeros64(sig);
+    return {SignOf(x), AlignedExponentOf(x) - shift, sig << shift};
 }
 
 // The NaN operand with its quiet bit set.
@@ -131,12 +171,16 @@ WideResult TwoToXMinusOneWide(const Unpacked& x);
 // too close to a rounding boundary to decide.
 Extended TwoToXMinusOneSeries(const Unpacked& x);
 
-// Fixed point with 126 fraction bits: 2^(k/32) for k = -32..32, and
-// ln(2)^n / n! for n = 1..14, each rounded to nearest.
-constexpr int kTwoToKOver32Count = 65;
-constexpr int kLn2PowerTermCount = 14;
-extern const Uint128 kTwoToKOver32[kTwoToKOver32Count];
+// 2^(k/256) for k = 0..256 in fixed point with 126 fraction bits; the
+// coefficients ln(2)^n / n! of (2^t - 1) / t, n = 1..6 with 128 fraction bits
+// and n = 7..11 (the ones that need no more than 64 bits) with 79. Each
+// rounded to nearest.
+constexpr int kTwoToKOver256Count = 257;
+constexpr int kLn2PowerTermCount = 6;
+constexpr int kLn2PowerTailCount = 5;
+extern const Uint128 kTwoToKOver256[kTwoToKOver256Count];
 extern const Uint128 kLn2PowerTerms[kLn2PowerTermCount];
+extern const std::uint64_t kLn2PowerTail[kLn2PowerTailCount];
 
 // ln(2) in fixed point with 318 fraction bits, least significant limb first,
 // rounded to nearest.

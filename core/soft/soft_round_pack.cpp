@@ -6,20 +6,18 @@
 
 namespace ext {
 namespace soft {
+namespace {
 
-std::uint64_t RoundNearestEven(std::uint64_t sig, std::uint64_t extra, bool* carry)
-{
-    constexpr std::uint64_t kHalf = 0x8000000000000000u;
-    *carry = false;
-    if (extra < kHalf || (extra == kHalf && (sig & 1) == 0)) return sig;
-    *carry = sig == ~std::uint64_t{0};
-    return sig + 1;
-}
+// The exponent field and significand of a result.
+struct Fields {
+    std::int32_t exp;
+    std::uint64_t sig;
+};
 
-Extended RoundPack(bool sign, std::int32_t exp, std::uint64_t sig, std::uint64_t extra)
+Fields Round(std::int32_t exp, std::uint64_t sig, std::uint64_t extra)
 {
     if (sig == 0) {
-        if (extra == 0) return PackZero(sign);
+        if (extra == 0) return {0, 0};
         sig = extra;
         extra = 0;
         exp -= 64;
@@ -47,8 +45,27 @@ Extended RoundPack(bool sign, std::int32_t exp, std::uint64_t sig, std::uint64_t
     } else if (exp == 0 && (sig & kIntegerBit) != 0) {
         exp = 1;  // a denormal rounded up to the smallest normal
     }
-    if (exp >= kMaxExponent) return PackInfinity(sign);
-    return Pack(sign, exp, sig);
+    if (exp >= kMaxExponent) return {kMaxExponent, kIntegerBit};  // infinity
+    return {exp, sig};
+}
+
+}  // namespace
+
+std::uint64_t RoundNearestEven(std::uint64_t sig, std::uint64_t extra, bool* carry)
+{
+    constexpr std::uint64_t kHalf = 0x8000000000000000u;
+    *carry = false;
+    if (extra < kHalf || (extra == kHalf && (sig & 1) == 0)) return sig;
+    *carry = sig == ~std::uint64_t{0};
+    return sig + 1;
+}
+
+// One Pack for every outcome: results that leave by several returns get
+// merged through memory, a byte at a time.
+Extended RoundPack(bool sign, std::int32_t exp, std::uint64_t sig, std::uint64_t extra)
+{
+    const Fields rounded = Round(exp, sig, extra);
+    return Pack(sign, rounded.exp, rounded.sig);
 }
 
 }  // namespace soft

@@ -7,7 +7,7 @@ namespace ext {
 Extended Sub(const Extended& a, const Extended& b)
 {
     Extended special;
-    if (soft::TakeInvalidOrNaN(a, b, &special)) return special;
+    if (!soft::BothFinite(a, b) && soft::TakeInvalidOrNaN(a, b, &special)) return special;
     const bool signA = soft::SignOf(a);
     if (signA != soft::SignOf(b)) return soft::AddMagnitudes(a, b, signA);
     return soft::SubMagnitudes(a, b, signA);

@@ -1,12 +1,34 @@
 // Unsigned 128-bit primitives for the software model of the x87 unit, in
 // plain 64-bit integer arithmetic so they build on any compiler and target
-// (no __int128, no floating point).
+// (no floating point).
+//
+// This header is the one place that looks at the compiler. Where it offers a
+// 64 x 64 -> 128-bit product (__int128) or a count-leading-zeros builtin,
+// Mul64To128 and CountLeadingZeros64 use them; the portable forms below stay
+// compiled everywhere and are what targets without them (32-bit ones lack
+// __int128) run.
 #pragma once
 
 #include <cstdint>
 
+#if defined(__SIZEOF_INT128__)
+#define QUORVEL_SOFT_NATIVE_UINT128 1
+#else
+#define QUORVEL_SOFT_NATIVE_UINT128 0
+#endif
+
+#if defined(__GNUC__) || defined(__clang__)
+#define QUORVEL_SOFT_BUILTIN_CLZ 1
+#else
+#define QUORVEL_SOFT_BUILTIN_CLZ 0
+#endif
+
 namespace ext {
 namespace soft {
+
+#if QUORVEL_SOFT_NATIVE_UINT128
+__extension__ typedef unsigned __int128 NativeUint128;
+#endif
 
 struct Uint128 {
     std::uint64_t hi;
@@ -47,6 +69,12 @@ constexpr Uint128 ShiftLeft128(Uint128 a, unsigned count)
     return {(a.hi << count) | (a.lo >> (64 - count)), a.lo << count};
 }
 
+// 0 < count < 64; the bits shifted out are dropped.
+constexpr Uint128 ShiftRight128(Uint128 a, unsigned count)
+{
+    return {a.hi >> count, (a.hi << (64 - count)) | (a.lo >> count)};
+}
+
 // Any count. Every bit shifted out is ORed into bit 0 (the sticky bit): an
 // inexact result is always odd, so a later rounding still sees on which side
 // of a boundary the lost bits lay without keeping them.
@@ -64,7 +92,8 @@ constexpr Uint128 ShiftRightJam128(Uint128 a, std::uint32_t count)
     return {a.hi >> count, (a.hi << (64 - count)) | (a.lo >> count) | (lost != 0 ? 1u : 0u)};
 }
 
-constexpr Uint128 Mul64To128(std::uint64_t a, std::uint64_t b)
+// The portable product, from four 32 x 32 -> 64-bit products.
+constexpr Uint128 Mul64To128Limbs(std::uint64_t a, std::uint64_t b)
 {
     const std::uint64_t aLo = a & 0xFFFFFFFFu;
     const std::uint64_t aHi = a >> 32;
@@ -80,6 +109,16 @@ constexpr Uint128 Mul64To128(std::uint64_t a, std::uint64_t b)
             (middle << 32) | (lolo & 0xFFFFFFFFu)};
 }
 
+constexpr Uint128 Mul64To128(std::uint64_t a, std::uint64_t b)
+{
+#if QUORVEL_SOFT_NATIVE_UINT128
+    const NativeUint128 p = static_cast<NativeUint128>(a) * b;
+    return {static_cast<std::uint64_t>(p >> 64), static_cast<std::uint64_t>(p)};
+#else
+    return Mul64To128Limbs(a, b);
+#endif
+}
+
 constexpr Uint256 Mul128To256(Uint128 a, Uint128 b)
 {
     const Uint128 ll = Mul64To128(a.lo, b.lo);
@@ -92,7 +131,8 @@ constexpr Uint256 Mul128To256(Uint128 a, Uint128 b)
     return {top, {mid.lo, ll.lo}};
 }
 
-constexpr int CountLeadingZeros64(std::uint64_t a)
+// The portable count: halving steps, then single bits.
+constexpr int CountLeadingZeros64Portable(std::uint64_t a)
 {
     if (a == 0) return 64;
     int count = 0;
@@ -113,6 +153,15 @@ constexpr int CountLeadingZeros64(std::uint64_t a)
         a <<= 1;
     }
     return count;
+}
+
+constexpr int CountLeadingZeros64(std::uint64_t a)
+{
+#if QUORVEL_SOFT_BUILTIN_CLZ
+    return a == 0 ? 64 : __builtin_clzll(a);  // the builtin leaves 0 undefined
+#else
+    return CountLeadingZeros64Portable(a);
+#endif
 }
 
 }  // namespace soft
