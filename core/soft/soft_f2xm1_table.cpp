@@ -2,11 +2,11 @@
 // 4), from a table of 2^(k/256) and a short series.
 //
 // For |t| = s <= 1/512, 2^t - 1 = t * Q(t) with
-//   Q(t) = (2^t - 1) / t = sum over n >= 1 of ln(2)^n t^(n-1) / n!,
-// by Horner's rule; eleven terms leave a tail below 2^-134. Each level of
-// the rule weighs 2^-9 less in Q than the one outside it, so the partial sums
-// from n = 7 on need only 64 bits (79 fraction bits) and the outer ones 128
-// (128 fraction bits); s itself has 136 fraction bits.
+//   Q(t) = (2^t - 1) / t = sum over n >= 1 of ln(2)^n t^(n-1) / n!;
+// eleven terms leave a tail below 2^-134. Q = A + t^6 B, each part by
+// Horner's rule: A the terms n = 1..6 in 128 bits (128 fraction bits), B
+// the terms n = 7..11 (which weigh under 2^-70 in Q) in 64 bits (79 fraction
+// bits); s itself has 136 fraction bits.
 //
 // Near zero (|x| < 1/512) the result is x * Q(x), formed relative to x, so
 // tiny and denormal operands keep full precision. Otherwise x = k/256 + t
@@ -15,13 +15,16 @@
 // 2^(-k/256) being 2^((256 - k)/256) / 2: one table of k = 0..256 serves
 // both signs.
 //
-// Error, in units of 2^-128 for Q and t * Q, else of 2^-126. Q: each
-// coefficient 1/2, each truncated product 1, s (near zero) 2^-8, the 64-bit
-// partial sums under 2^-4 after their factor s^6, the tail 0.02; inner errors
-// shrink by 2^9 per level outward, so Q is within 1.6 and t * Q within 1.1.
-// Near zero the result is sig * Q / 2^65: within 2^64 * 1.6 / 2^65 + 1 = 1.8.
-// Otherwise the table entry is within 3/4 (halving drops a bit), 2^(k/256) *
-// tQ within 2 * 1.1 / 4 + 1 < 1.6, and the sum within 2.4. Both paths claim 4.
+// Error, in units of 2^-128 for Q and t * Q, else of 2^-126. A: each
+// coefficient 1/2, each truncated product 1, s (near zero) 2^-8, inner
+// errors shrinking by 2^9 per level outward: within 1.6. t^6 B: s^6 within
+// 3 units of 2^-117 (plus, near zero, 0.25 units of 2^-128 from s.hi
+// dropping s.lo) and B within 2 units of 2^-79, then 1 for the final
+// truncation: within 1.4. The tail 0.02: Q within 3.1, t * Q within 1.1.
+// Near zero the result is sig * Q / 2^65: within 2^64 * 3.1 / 2^65 + 1 =
+// 2.6. Otherwise the table entry is within 3/4 (halving drops a bit),
+// 2^(k/256) * tQ within 2 * 1.1 / 4 + 1 < 1.6, and the sum within 2.4. Both
+// paths claim 4.
 #include "core/soft/soft_internal.h"
 
 namespace ext {
@@ -43,23 +46,36 @@ Uint128 MulBySmall(Uint128 s, Uint128 a)
     return ShiftRight128(Add128(Mul64To128(s.hi, a.hi), {0, low.hi}), 8);
 }
 
-// Q(t) for |t| = s <= 2^-9 (136 fraction bits), with 128 fraction bits; for
+// s^6 with 117 fraction bits from s with 72: each product drops 63 bits and
+// stays below 2^63 (s <= 2^-9).
+std::uint64_t SixthPower(std::uint64_t s72)
+{
+    const std::uint64_t square = ShiftRight128(Mul64To128(s72, s72), 63).lo;   // 81 fraction bits
+    const std::uint64_t cube = ShiftRight128(Mul64To128(square, s72), 63).lo;  // 90
+    return ShiftRight128(Mul64To128(cube, cube), 63).lo;                       // 117
+}
+
+// Q(t) for |t| = s <= 2^-9 (136 fraction bits), with 128 fraction bits, as
+// A + t^6 B: A the first six terms in 128 bits, B the rest in 64. Neither
+// waits for the other, so the two Horner chains run side by side. For
 // negative t every partial sum stays positive, as each term outweighs the
 // rest.
 Uint128 SeriesQ(Uint128 s, bool negative)
 {
-    // s.hi is s with 72 fraction bits: (s.hi * tail) / 2^72 keeps 79.
-    std::uint64_t tail = kLn2PowerTail[kLn2PowerTailCount - 1];
+    // s.hi is s with 72 fraction bits: (s.hi * b) / 2^72 keeps b's 79.
+    std::uint64_t b = kLn2PowerTail[kLn2PowerTailCount - 1];
     for (int n = kLn2PowerTailCount - 2; n >= 0; --n) {
-        const std::uint64_t product = Mul64To128(s.hi, tail).hi >> 8;
-        tail = negative ? kLn2PowerTail[n] - product : kLn2PowerTail[n] + product;
+        const std::uint64_t product = Mul64To128(s.hi, b).hi >> 8;
+        b = negative ? kLn2PowerTail[n] - product : kLn2PowerTail[n] + product;
     }
-    Uint128 sum = {tail >> 15, tail << 49};  // from 79 to 128 fraction bits
-    for (int n = kLn2PowerTermCount - 1; n >= 0; --n) {
-        const Uint128 product = MulBySmall(s, sum);
-        sum = negative ? Sub128(kLn2PowerTerms[n], product) : Add128(kLn2PowerTerms[n], product);
+    Uint128 a = kLn2PowerTerms[kLn2PowerTermCount - 1];
+    for (int n = kLn2PowerTermCount - 2; n >= 0; --n) {
+        const Uint128 product = MulBySmall(s, a);
+        a = negative ? Sub128(kLn2PowerTerms[n], product) : Add128(kLn2PowerTerms[n], product);
     }
-    return sum;
+    // t^6 B: 117 + 79 fraction bits, 68 of them dropped.
+    const Uint128 far = Mul64To128(SixthPower(s.hi), b);
+    return Add128(a, {0, far.hi >> 4});
 }
 
 // |x| with `fraction` fraction bits, for |x| * 2^fraction below 2^128; exact
