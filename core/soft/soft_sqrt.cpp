@@ -37,7 +37,7 @@ const std::uint16_t kRecipSqrtSeed[192] = {
 // An underestimate of 2^127 / sqrt(m) for m in [2^126, 2^128): Newton's
 // z += z (1 - A z^2) / 2 on A = m.hi / 2^62, whose relative shortfall e
 // becomes about 1.5 e^2 and, computed exactly, stays a shortfall. Three
-// steps from the seed leave it below 2^-51. The two truncated products make
+// steps from the table's first guess leave it below 2^-51. The two truncated products make
 // A z^2 up to 2 units of 2^-62 short, so 2 units come off (1 - A z^2), or it
 // counts as 0: near convergence the step would otherwise overshoot. And A is
 // short of m / 2^126 by up to 2^-62, which can put z up to 4 above the
