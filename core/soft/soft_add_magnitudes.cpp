@@ -1,3 +1,5 @@
+#include <utility>
+
 #include "core/soft/soft_internal.h"
 
 namespace ext {
@@ -13,12 +15,8 @@ Extended AddMagnitudes(const Extended& a, const Extended& b, bool sign)
     std::uint64_t sigA = SignificandField(a);
     std::uint64_t sigB = SignificandField(b);
     if (expA < expB) {
-        const std::int32_t exp = expA;
-        expA = expB;
-        expB = exp;
-        const std::uint64_t sig = sigA;
-        sigA = sigB;
-        sigB = sig;
+        std::swap(expA, expB);
+        std::swap(sigA, sigB);
     }
     const Uint128 aligned = ShiftRightJam128({sigB, 0}, static_cast<std::uint32_t>(expA - expB));
     Uint128 sum = {sigA + aligned.hi, aligned.lo};

@@ -1,3 +1,5 @@
+#include <utility>
+
 #include "core/soft/soft_internal.h"
 
 namespace ext {
@@ -21,12 +23,8 @@ Extended SubMagnitudes(const Extended& a, const Extended& b, bool sign)
     // An exact cancellation is +0 when rounding to nearest, whatever the signs.
     if (expA == expB && sigA == sigB) return PackZero(false);
     if (expA < expB || (expA == expB && sigA < sigB)) {
-        const std::int32_t exp = expA;
-        expA = expB;
-        expB = exp;
-        const std::uint64_t sig = sigA;
-        sigA = sigB;
-        sigB = sig;
+        std::swap(expA, expB);
+        std::swap(sigA, sigB);
         sign = !sign;
     }
     const Uint128 aligned = ShiftRightJam128({sigB, 0}, static_cast<std::uint32_t>(expA - expB));
