@@ -5,18 +5,15 @@
 
 #include <cstddef>
 
-#include "app/dialog_colours.h"
+#include "app/dialog_description.h"
 #include "app/texts.h"
 #include "core/density.h"
 #include "res/resource.h"
 
 namespace {
 
-constexpr int kLimitedEdits[] = {IDC_WIDTH, IDC_HEIGHT, IDC_DIAGONAL};
-constexpr WPARAM kInputLimit = 4;
-
-// Holds at most 9 characters of the diagonal and the NUL.
-constexpr int kDiagonalBufferSize = 10;
+// Holds the characters of the diagonal the calculation reads, and the NUL.
+constexpr int kDiagonalBufferSize = kDiagonalTextLength + 1;
 // "%d" of any 32-bit integer: "-2147483648" and the NUL.
 constexpr int kDensityTextSize = 12;
 

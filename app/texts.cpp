@@ -2,28 +2,10 @@
 // execution character set, so every literal below is stored as GBK bytes.
 #include "app/texts.h"
 
-#include "res/maker.h"
+#include "res/texts.h"
 
-const char kAboutCaption[] = "关于";
-
-const char kAboutText[] =
-    "Quorvel 1.0\r"
-    "\r"
-    "PPI=Pixels Per Inch。指每英寸所拥有的像素(Pixel)数目。\r"
-    "PPI数值越高，代表显示屏能够以越高的密度显示图像。如：\r"
-    "iPhone 5S：326\r"
-    "HTC One：469\r"
-    "iPad mini2：324";
-
-const char kContactCaption[] = "你好";
-
-const char kContactNotice[] =
-    "对外承接：\r"
-    "\r"
-    "① 电脑软件和苹果安卓系统手机软件的开发。\r"
-    "② AVR单片机软硬件的开发。\r"
-    "③ PLC,HMI工业控制系统的软硬件设计。\r"
-    "\r"
-    "联系：\r" QUORVEL_MAKER_IM_NUMBER "(" QUORVEL_MAKER_NAME ")";
-
-const char kInputErrorText[] = "输入错误";
+const char kAboutCaption[] = QUORVEL_ABOUT_CAPTION;
+const char kAboutText[] = QUORVEL_ABOUT_TEXT;
+const char kContactCaption[] = QUORVEL_CONTACT_CAPTION;
+const char kContactNotice[] = QUORVEL_CONTACT_NOTICE;
+const char kInputErrorText[] = QUORVEL_INPUT_ERROR_TEXT;
