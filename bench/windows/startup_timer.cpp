@@ -1,7 +1,8 @@
 // Start-up time under a warm Wine, measured from inside Wine: launch a
 // program and poll until it is ready, with the performance counter.
-//   Quorvel.exe: ready when its result box (108) shows "102", the first
-//   calculation done;
+//   Quorvel.exe: ready when its window is visible and its result box (108)
+//   shows "102", the first calculation done (which happens before the
+//   window shows);
 //   the empty dialogs: ready when the window exists and is visible.
 // Usage: startup_timer RUNS QUORVEL_EXE EMPTY_EXE STYLED_EMPTY_EXE
 // Prints one line per run and kind: "quorvel MICROSECONDS", "empty ..." (the
@@ -26,7 +27,7 @@ double Seconds(LARGE_INTEGER from, LARGE_INTEGER to, LARGE_INTEGER frequency)
 bool QuorvelReady(const wchar_t* caption)
 {
     HWND dialog = FindWindowW(L"#32770", caption);
-    if (!dialog) return false;
+    if (!dialog || !IsWindowVisible(dialog)) return false;
     char text[16] = {};
     GetDlgItemTextA(dialog, kResultId, text, sizeof text);
     return std::strcmp(text, "102") == 0;

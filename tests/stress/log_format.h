@@ -16,7 +16,8 @@ namespace stress {
 
 constexpr char kEmptyField[] = "-";
 constexpr char kCommentMark = '#';
-constexpr char kLogHeader[] = "# case trigger entry width height diagonal(hex, utf-8) shown(hex, cp936)";
+constexpr char kLogHeader[] =
+    "# case trigger entry width height diagonal(hex, utf-8) shown(hex, cp936)";
 
 }  // namespace stress
 
