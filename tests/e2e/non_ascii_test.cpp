@@ -1,7 +1,7 @@
 // The calculation reads the first nine characters of the diagonal box, and
 // any character outside ASCII among them is an input error, under every
-// locale: a code page's best fit (fullwidth "２１" to "21" in 1252) must not
-// turn one into a digit, nor a double-byte code page change the count.
+// locale: no code page's best fit may turn one into its ASCII look-alike
+// (fullwidth "２１" into "21"), nor a double-byte code page change the count.
 #include "control_io.h"
 #include "dialog_facts.h"
 #include "dialog_fixture.h"
