@@ -14,6 +14,8 @@ namespace {
 
 // Holds the characters of the diagonal the calculation reads, and the NUL.
 constexpr int kDiagonalBufferSize = kDiagonalTextLength + 1;
+// Stands for any character outside ASCII in the text the reader sees.
+constexpr char kNotInGrammar = '\x80';
 // "%d" of any 32-bit integer: "-2147483648" and the NUL.
 constexpr int kDensityTextSize = 12;
 
@@ -24,38 +26,50 @@ HBRUSH whiteEditBrush = nullptr;
 template <std::size_t N>
 const ControlTextColour* FindTextColour(const ControlTextColour (&table)[N], HWND control)
 {
-    const LONG id = GetWindowLongA(control, GWL_ID);
+    const LONG id = GetWindowLongW(control, GWL_ID);
     for (const ControlTextColour& entry : table) {
         if (entry.id == id) return &entry;
     }
     return nullptr;
 }
 
+// The reader's grammar is ASCII. A character outside it becomes a byte the
+// grammar has no place for, so it fails wherever it stands; nothing is
+// mapped to a look-alike ASCII character, as a code page's best fit would.
+void ReadDiagonal(HWND dialog, char (&diagonal)[kDiagonalBufferSize])
+{
+    wchar_t typed[kDiagonalBufferSize] = {};
+    GetDlgItemTextW(dialog, IDC_DIAGONAL, typed, kDiagonalBufferSize);
+    for (int i = 0; i < kDiagonalBufferSize; ++i) {
+        diagonal[i] = typed[i] < 0x80 ? static_cast<char>(typed[i]) : kNotInGrammar;
+    }
+}
+
 void Calculate(HWND dialog)
 {
     const UINT width = GetDlgItemInt(dialog, IDC_WIDTH, nullptr, FALSE);
     const UINT height = GetDlgItemInt(dialog, IDC_HEIGHT, nullptr, FALSE);
-    char diagonal[kDiagonalBufferSize] = {};
-    GetDlgItemTextA(dialog, IDC_DIAGONAL, diagonal, kDiagonalBufferSize);
+    char diagonal[kDiagonalBufferSize];
+    ReadDiagonal(dialog, diagonal);
 
     const DensityResult result = CalculateDensity(width, height, diagonal);
     if (result.kind == DensityKind::InputError) {
-        SetDlgItemTextA(dialog, IDC_RESULT, kInputErrorText);
+        SetDlgItemTextW(dialog, IDC_RESULT, kInputErrorText);
         return;
     }
-    char text[kDensityTextSize];
-    wsprintfA(text, "%d", result.density);
-    SetDlgItemTextA(dialog, IDC_RESULT, text);
+    wchar_t text[kDensityTextSize];
+    wsprintfW(text, L"%d", result.density);
+    SetDlgItemTextW(dialog, IDC_RESULT, text);
 }
 
 void OnInitDialog(HWND dialog)
 {
-    const HICON icon = LoadIconA(g_hInstance, MAKEINTRESOURCEA(IDI_APP));
-    SendMessageA(dialog, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(icon));
-    SendMessageA(dialog, WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(icon));
-    for (int id : kLimitedEdits) SendDlgItemMessageA(dialog, id, EM_LIMITTEXT, kInputLimit, 0);
+    const HICON icon = LoadIconW(g_hInstance, MAKEINTRESOURCEW(IDI_APP));
+    SendMessageW(dialog, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(icon));
+    SendMessageW(dialog, WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(icon));
+    for (int id : kLimitedEdits) SendDlgItemMessageW(dialog, id, EM_LIMITTEXT, kInputLimit, 0);
     // The dialog opens showing the density of the template's own values.
-    SendMessageA(dialog, WM_COMMAND, IDC_CALCULATE, 0);
+    SendMessageW(dialog, WM_COMMAND, IDC_CALCULATE, 0);
 }
 
 INT_PTR OnCtlColorEdit(HDC dc, HWND control)
@@ -84,10 +98,10 @@ void OnCommand(HWND dialog, WPARAM wParam)
             Calculate(dialog);
             break;
         case IDC_ABOUT:
-            MessageBoxA(dialog, kAboutText, kAboutCaption, MB_ICONINFORMATION);
+            MessageBoxW(dialog, kAboutText, kAboutCaption, MB_ICONINFORMATION);
             break;
         case IDC_CONTACT:
-            MessageBoxA(dialog, kContactNotice, kContactCaption, MB_OK);
+            MessageBoxW(dialog, kContactNotice, kContactCaption, MB_OK);
             break;
         default:
             break;

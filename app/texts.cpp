@@ -1,11 +1,12 @@
-// Written in UTF-8; the build compiles this file with code page 936 as the
-// execution character set, so every literal below is stored as GBK bytes.
+// The UTF-8 texts of res/texts.h made UTF-16 by the compiler: an empty L""
+// literal in front makes the whole concatenation a wide string, so nothing is
+// converted while the program runs.
 #include "app/texts.h"
 
 #include "res/texts.h"
 
-const char kAboutCaption[] = QUORVEL_ABOUT_CAPTION;
-const char kAboutText[] = QUORVEL_ABOUT_TEXT;
-const char kContactCaption[] = QUORVEL_CONTACT_CAPTION;
-const char kContactNotice[] = QUORVEL_CONTACT_NOTICE;
-const char kInputErrorText[] = QUORVEL_INPUT_ERROR_TEXT;
+const wchar_t kAboutCaption[] = L"" QUORVEL_ABOUT_CAPTION;
+const wchar_t kAboutText[] = L"" QUORVEL_ABOUT_TEXT;
+const wchar_t kContactCaption[] = L"" QUORVEL_CONTACT_CAPTION;
+const wchar_t kContactNotice[] = L"" QUORVEL_CONTACT_NOTICE;
+const wchar_t kInputErrorText[] = L"" QUORVEL_INPUT_ERROR_TEXT;

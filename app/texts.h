@@ -1,9 +1,9 @@
-// The texts the dialog hands to the "A" functions: code page 936, line breaks
-// a single carriage return, no trailing break.
+// The texts the dialog shows besides its template, as the wide functions take
+// them: UTF-16, line breaks a single carriage return, no trailing break.
 #pragma once
 
-extern const char kAboutCaption[];
-extern const char kAboutText[];
-extern const char kContactCaption[];
-extern const char kContactNotice[];
-extern const char kInputErrorText[];
+extern const wchar_t kAboutCaption[];
+extern const wchar_t kAboutText[];
+extern const wchar_t kContactCaption[];
+extern const wchar_t kContactNotice[];
+extern const wchar_t kInputErrorText[];

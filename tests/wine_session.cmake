@@ -1,34 +1,28 @@
-# The session every Windows test runs in: an Xvfb screen and one persistent
-# wineserver in the build's prefix, started before the first test and stopped
-# after the last. A warm server makes each test program start in a fraction
-# of a second instead of booting Wine afresh.
+# The sessions the Windows tests run in: an Xvfb screen and one persistent
+# wineserver per Wine prefix, started before the first test and stopped after
+# the last. A warm server makes each test program start in a fraction of a
+# second instead of booting Wine afresh. Each session's Xvfb picks a free
+# display itself; scripts/wine-run shows the prefix's programs on it.
 
-# One X display per build tree, so that two trees can run their tests side by
-# side: a number drawn from the tree's path, moved on past displays in use.
-if(NOT QUORVEL_TEST_DISPLAY)
-  string(MD5 tree_hash "${CMAKE_BINARY_DIR}")
-  string(SUBSTRING "${tree_hash}" 0 4 tree_hash)
-  math(EXPR display_number "200 + 0x${tree_hash} % 700")
-  while(EXISTS "/tmp/.X${display_number}-lock" OR EXISTS "/tmp/.X11-unix/X${display_number}")
-    math(EXPR display_number "${display_number} + 1")
-  endwhile()
-  set(QUORVEL_TEST_DISPLAY ":${display_number}")
-endif()
+set(QUORVEL_SESSION_SCRIPT ${PROJECT_SOURCE_DIR}/scripts/display-session)
 
-set(session_dir ${CMAKE_BINARY_DIR}/wine-session)
-set(session ${PROJECT_SOURCE_DIR}/scripts/display-session)
+# Adds the start and stop tests of a session in PREFIX under the Unix locale
+# LOCALE, as the test fixture FIXTURE.
+function(quorvel_add_wine_session fixture prefix locale)
+  set(state ${CMAKE_BINARY_DIR}/wine-session/${fixture})
+  add_test(NAME ${fixture}.start
+    COMMAND ${QUORVEL_SESSION_SCRIPT} start ${state} ${prefix} ${locale})
+  add_test(NAME ${fixture}.stop COMMAND ${QUORVEL_SESSION_SCRIPT} stop ${state} ${prefix})
+  # Serial: stopping ends every Wine process of the prefix, and starting
+  # must find no other wineserver there.
+  set_tests_properties(${fixture}.start PROPERTIES
+    FIXTURES_SETUP ${fixture} RUN_SERIAL TRUE TIMEOUT 180)
+  set_tests_properties(${fixture}.stop PROPERTIES
+    FIXTURES_CLEANUP ${fixture} RUN_SERIAL TRUE TIMEOUT 60)
+endfunction()
 
-add_test(NAME wine.session.start
-  COMMAND ${session} start ${session_dir} ${QUORVEL_WINEPREFIX} ${QUORVEL_TEST_DISPLAY})
-add_test(NAME wine.session.stop COMMAND ${session} stop ${session_dir} ${QUORVEL_WINEPREFIX})
-# Serial: stopping ends every Wine process of the shared prefix, and starting
-# must find no other wineserver there.
-set_tests_properties(wine.session.start PROPERTIES
-  FIXTURES_SETUP quorvel_wine_session RUN_SERIAL TRUE TIMEOUT 180)
-set_tests_properties(wine.session.stop PROPERTIES
-  FIXTURES_CLEANUP quorvel_wine_session RUN_SERIAL TRUE TIMEOUT 60)
+# The build's own prefix, where every Windows test runs (Chinese, Simplified).
+quorvel_add_wine_session(wine.session ${QUORVEL_WINEPREFIX} ${QUORVEL_WINE_LOCALE})
 
-# What every test program run under Wine carries.
-set(QUORVEL_WINE_TEST_PROPERTIES
-  FIXTURES_REQUIRED quorvel_wine_session
-  ENVIRONMENT "DISPLAY=${QUORVEL_TEST_DISPLAY}")
+# What every test program run under Wine in the build's prefix carries.
+set(QUORVEL_WINE_TEST_PROPERTIES FIXTURES_REQUIRED wine.session)

@@ -1,9 +1,11 @@
 // What the running calculator must show and the ids an automation tool
-// addresses, written down by hand. Nothing here comes from the program's own
-// headers: a test that compared the program with a copy of itself would
-// prove nothing.
+// addresses. The ids are written down by hand, as a tool's script would hold
+// them; the texts are the ones the program is built to show, written once in
+// res/texts.h (UTF-8) and made UTF-16 here by the compiler.
 #ifndef QUORVEL_TESTS_E2E_DIALOG_FACTS_H
 #define QUORVEL_TESTS_E2E_DIALOG_FACTS_H
+
+#include "res/texts.h"
 
 namespace e2e {
 
@@ -21,35 +23,16 @@ constexpr int kIdDiagonal = 112;
 
 constexpr const wchar_t* kDialogCaption = L"Quorvel";
 constexpr const wchar_t* kDialogClass = L"#32770";
-constexpr const wchar_t* kAboutCaption = L"关于";
-constexpr const wchar_t* kContactCaption = L"你好";
-constexpr const wchar_t* kInputError = L"输入错误";
+constexpr const wchar_t* kAboutCaption = L"" QUORVEL_ABOUT_CAPTION;
+constexpr const wchar_t* kContactCaption = L"" QUORVEL_CONTACT_CAPTION;
+constexpr const wchar_t* kInputError = L"" QUORVEL_INPUT_ERROR_TEXT;
 
 // The three input boxes take at most this many characters.
 constexpr int kInputLimit = 4;
 
-// The About text, one entry per row as the box shows it.
-constexpr const wchar_t* kAboutLines[] = {
-    L"Quorvel 1.0",
-    L"",
-    L"PPI=Pixels Per Inch。指每英寸所拥有的像素(Pixel)数目。",
-    L"PPI数值越高，代表显示屏能够以越高的密度显示图像。如：",
-    L"iPhone 5S：326",
-    L"HTC One：469",
-    L"iPad mini2：324",
-};
-
-// The fixed rows of the contact notice; an eighth row, the maker's
-// instant-messaging number with the maker's name in parentheses, follows.
-constexpr const wchar_t* kContactFixedLines[] = {
-    L"对外承接：",
-    L"",
-    L"① 电脑软件和苹果安卓系统手机软件的开发。",
-    L"② AVR单片机软硬件的开发。",
-    L"③ PLC,HMI工业控制系统的软硬件设计。",
-    L"",
-    L"联系：",
-};
+// The box texts; a single carriage return starts a new row.
+constexpr const wchar_t* kAboutText = L"" QUORVEL_ABOUT_TEXT;
+constexpr const wchar_t* kContactNotice = L"" QUORVEL_CONTACT_NOTICE;
 
 }  // namespace e2e
 

@@ -16,12 +16,15 @@ using MessageBoxesTest = DialogTest;
 
 // Rows are separated by a single carriage return, and the text does not end
 // with one.
-template <size_t N>
-std::wstring Joined(const wchar_t* const (&rows)[N])
+std::vector<std::wstring> RowsOf(const std::wstring& text)
 {
-    std::wstring text = rows[0];
-    for (size_t i = 1; i < N; ++i) text += std::wstring(L"\r") + rows[i];
-    return text;
+    std::vector<std::wstring> rows;
+    for (size_t start = 0;;) {
+        const size_t end = text.find(L'\r', start);
+        rows.push_back(text.substr(start, end - start));
+        if (end == std::wstring::npos) return rows;
+        start = end + 1;
+    }
 }
 
 TEST_F(MessageBoxesTest, AboutButtonShowsAboutTextWithInformationIcon)
@@ -30,10 +33,9 @@ TEST_F(MessageBoxesTest, AboutButtonShowsAboutTextWithInformationIcon)
     HWND box = WaitForBox(kAboutCaption);
     ASSERT_NE(box, nullptr) << "no box \"关于\" appeared";
     EXPECT_EQ(GetWindow(box, GW_OWNER), dialog_);
-    EXPECT_EQ(BoxText(box), Joined(kAboutLines));
+    EXPECT_EQ(BoxText(box), kAboutText);
     // Each single carriage return starts a new row on the screen.
-    EXPECT_EQ(RowsShown(box),
-              RowsWhenBrokenAt(box, {std::begin(kAboutLines), std::end(kAboutLines)}));
+    EXPECT_EQ(RowsShown(box), RowsWhenBrokenAt(box, RowsOf(kAboutText)));
     EXPECT_EQ(StockIconShown(box), IDI_INFORMATION);
     EXPECT_TRUE(DismissBox(box));
     Settle();
@@ -51,14 +53,11 @@ TEST_F(MessageBoxesTest, ContactLineShowsContactNoticeWithoutIcon)
     HWND box = WaitForBox(kContactCaption);
     ASSERT_NE(box, nullptr) << "no box \"你好\" appeared";
     EXPECT_EQ(GetWindow(box, GW_OWNER), dialog_);
-    const std::wstring text = BoxText(box);
-    const std::wstring fixed = Joined(kContactFixedLines) + L"\r";
-    ASSERT_EQ(text.substr(0, fixed.size()), fixed);
-    const std::wstring makerRow = text.substr(fixed.size());
-    EXPECT_TRUE(std::regex_match(makerRow, kMakerRow))
-        << "eighth row: " << ::testing::PrintToString(makerRow);
-    std::vector<std::wstring> rows(std::begin(kContactFixedLines), std::end(kContactFixedLines));
-    rows.push_back(makerRow);
+    EXPECT_EQ(BoxText(box), kContactNotice);
+    const std::vector<std::wstring> rows = RowsOf(kContactNotice);
+    ASSERT_EQ(rows.size(), 8u);
+    EXPECT_TRUE(std::regex_match(rows.back(), kMakerRow))
+        << "eighth row: " << ::testing::PrintToString(rows.back());
     EXPECT_EQ(RowsShown(box), RowsWhenBrokenAt(box, rows));
     EXPECT_FALSE(ShowsIcon(box));
     EXPECT_TRUE(DismissBox(box));

@@ -2,6 +2,7 @@
 // labels in Chinese, and the input boxes limited to four characters.
 #include <string>
 
+#include "app/dialog_description.h"
 #include "control_io.h"
 #include "dialog_facts.h"
 #include "dialog_fixture.h"
@@ -11,29 +12,21 @@ namespace {
 
 using OpeningTest = DialogTest;
 
-struct Shown {
-    int id;
-    const wchar_t* text;
-};
+std::wstring Utf16Of(const char* utf8)
+{
+    wchar_t text[64] = L"";
+    MultiByteToWideChar(CP_UTF8, 0, utf8, -1, text, 64);
+    return text;
+}
 
-constexpr Shown kOnOpening[] = {
-    {kIdWidth, L"1920"},
-    {kIdHeight, L"1080"},
-    {kIdDiagonal, L"21.5"},
-    {kIdResult, L"102"},
-    {kIdLabelResolution, L"屏幕分辨率"},
-    {kIdTimes, L"×"},
-    {kIdLabelSize, L"屏幕尺寸"},
-    {kIdLabelPpi, L"PPI"},
-    {kIdCalculate, L"计算"},
-    {kIdAbout, L"关于"},
-};
-
+// Every control shows its template text, as the description gives it, but
+// the result box, which shows the density of the template's own values.
 TEST_F(OpeningTest, ShowsTemplateValuesWithTheirDensityAlreadyCalculated)
 {
-    for (const Shown& shown : kOnOpening) {
-        SCOPED_TRACE(shown.id);
-        EXPECT_EQ(TextOf(shown.id), shown.text);
+    for (const ControlDescription& control : kDialogControls) {
+        SCOPED_TRACE(control.id);
+        const std::wstring expected = control.id == kIdResult ? L"102" : Utf16Of(control.text);
+        EXPECT_EQ(TextOf(control.id), expected);
     }
 }
 

@@ -73,4 +73,18 @@ Pixels DrawStockIconLike(LPCWSTR id, HWND window, uint32_t background)
     return CloseCanvas(canvas);
 }
 
+Pixels DrawTextLike(const wchar_t* text, HFONT font, HWND window)
+{
+    Canvas canvas = OpenCanvas(SizeOf(window));
+    const size_t count = static_cast<size_t>(canvas.size.cx) * static_cast<size_t>(canvas.size.cy);
+    for (size_t i = 0; i < count; ++i) canvas.bits[i] = 0xFFFFFF;
+    const HGDIOBJ previous = SelectObject(canvas.dc, font);
+    SetBkMode(canvas.dc, TRANSPARENT);
+    SetTextColor(canvas.dc, 0);
+    RECT r{0, 0, canvas.size.cx, canvas.size.cy};
+    DrawTextW(canvas.dc, text, -1, &r, DT_LEFT | DT_EXPANDTABS | DT_WORDBREAK);
+    SelectObject(canvas.dc, previous);
+    return CloseCanvas(canvas);
+}
+
 }  // namespace e2e

@@ -18,6 +18,10 @@ Pixels CaptureWindowArea(HWND window);
 // plain background.
 Pixels DrawStockIconLike(LPCWSTR id, HWND window, uint32_t background);
 
+// The text drawn as a left-aligned static control draws it, in black with
+// the font on white, at the window's size.
+Pixels DrawTextLike(const wchar_t* text, HFONT font, HWND window);
+
 }  // namespace e2e
 
 #endif

@@ -1,7 +1,7 @@
 // The characters generated cases are made of. Every character that is typed
 // has a code page 936 form, so the box holds exactly what was typed; the
 // texts set directly may also carry a tab and a character that code page 936
-// lacks, which reaches the program as '?'.
+// lacks, which the program reads in UTF-16 all the same.
 #ifndef QUORVEL_TESTS_STRESS_CHARACTER_TABLES_H
 #define QUORVEL_TESTS_STRESS_CHARACTER_TABLES_H
 

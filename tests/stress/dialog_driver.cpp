@@ -7,7 +7,7 @@
 namespace stress {
 namespace {
 
-// The program's own read of the diagonal: a 10-byte buffer.
+// The calculation reads the first 9 characters of the diagonal box.
 constexpr int kDiagonalBufferSize = 10;
 // Ample for "%d" of any 32-bit integer and for the input-error text.
 constexpr int kShownBufferSize = 64;
@@ -92,19 +92,26 @@ std::string TextOfItem(HWND dialog, int id, int bufferSize)
     return buffer;
 }
 
-void Observe(const Dialog& dialog, Observation* seen)
-{
-    seen->width = GetDlgItemInt(dialog.window, e2e::kIdWidth, nullptr, FALSE);
-    seen->height = GetDlgItemInt(dialog.window, e2e::kIdHeight, nullptr, FALSE);
-    seen->diagonal = TextOfItem(dialog.window, e2e::kIdDiagonal, kDiagonalBufferSize);
-    seen->shown = TextOfItem(dialog.window, e2e::kIdResult, kShownBufferSize);
-}
-
 std::string Utf8Of(const std::wstring& text)
 {
     char buffer[64] = "";
     WideCharToMultiByte(CP_UTF8, 0, text.c_str(), -1, buffer, sizeof buffer, nullptr, nullptr);
     return buffer;
+}
+
+std::string DiagonalRead(HWND dialog)
+{
+    wchar_t buffer[kDiagonalBufferSize] = L"";
+    GetDlgItemTextW(dialog, e2e::kIdDiagonal, buffer, kDiagonalBufferSize);
+    return Utf8Of(buffer);
+}
+
+void Observe(const Dialog& dialog, Observation* seen)
+{
+    seen->width = GetDlgItemInt(dialog.window, e2e::kIdWidth, nullptr, FALSE);
+    seen->height = GetDlgItemInt(dialog.window, e2e::kIdHeight, nullptr, FALSE);
+    seen->diagonal = DiagonalRead(dialog.window);
+    seen->shown = TextOfItem(dialog.window, e2e::kIdResult, kShownBufferSize);
 }
 
 // A typed box keeps the first four characters typed and refuses the rest.

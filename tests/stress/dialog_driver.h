@@ -22,8 +22,9 @@ struct Dialog {
 
 Dialog DialogOf(HWND window);
 
-// What the calculation worked from and what it showed, read with the calls
-// the program itself makes; texts as code page 936 bytes.
+// What the calculation worked from and what it showed: the width and height
+// as GetDlgItemInt reads them, the first 9 characters of the diagonal box
+// (UTF-8) and the result box's text (code page 936 bytes).
 struct Observation {
     UINT width;
     UINT height;

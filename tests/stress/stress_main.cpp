@@ -25,8 +25,8 @@ namespace {
 
 using stress::Dialog;
 
-// The log holds code page 936 bytes because both programs read their texts
-// through the "A" calls in the locale the tests run in.
+// The log holds the result box's text as code page 936 bytes, read through
+// the "A" call in the locale the tests run in.
 constexpr UINT kChineseCodePage = 936;
 constexpr int kCensusInterval = 1000;
 

@@ -1,21 +1,13 @@
 // The calculator dialog's template (RT_DIALOG 101, a DLGTEMPLATEEX) read field
-// by field from the built program and held against the window's layout.
+// by field from the built program and held against the dialog's description.
 #include <gtest/gtest.h>
 
 #include <cwctype>
 
+#include "app/dialog_description.h"
 #include "built_program.h"
 
 namespace {
-
-// Predefined window classes of a dialog item, as atoms.
-constexpr std::uint16_t kButtonAtom = 0x0080;
-constexpr std::uint16_t kEditAtom = 0x0081;
-constexpr std::uint16_t kStaticAtom = 0x0082;
-
-constexpr std::uint32_t kInputBoxStyle = 0x50010001;  // child, visible, tab stop, ES_CENTER
-constexpr std::uint32_t kLabelStyle = 0x50000000;     // child, visible, left-aligned
-constexpr std::uint32_t kClientEdge = 0x00000200;     // WS_EX_CLIENTEDGE
 
 // A name field: 0xFFFF and an ordinal, or a NUL-terminated string (empty: none).
 struct NameOrOrdinal {
@@ -109,30 +101,15 @@ DialogTemplate ReadDialogTemplate(ResourceBytes bytes)
     return dialog;
 }
 
-struct ExpectedControl {
-    const char* name;
-    std::uint32_t id;
-    std::uint16_t classAtom;
-    const wchar_t* text;  // nullptr: the maker's e-mail address, checked on its own
-    std::int16_t x, y, cx, cy;
-    std::uint32_t style, exStyle;
-};
+// The contact line, last in tab order.
+constexpr std::size_t kContactIndex = std::size(kDialogControls) - 1;
 
-// Template order, which is also the tab order.
-const ExpectedControl kControls[] = {
-    {"IDC_WIDTH", 106, kEditAtom, L"1920", 63, 12, 45, 12, kInputBoxStyle, kClientEdge},
-    {"IDC_HEIGHT", 104, kEditAtom, L"1080", 132, 12, 45, 12, kInputBoxStyle, kClientEdge},
-    {"IDC_DIAGONAL", 112, kEditAtom, L"21.5", 63, 33, 45, 12, kInputBoxStyle, kClientEdge},
-    {"IDC_LABEL_SIZE", 109, kStaticAtom, L"屏幕尺寸", 15, 35, 33, 10, kLabelStyle, 0},
-    {"IDC_LABEL_PPI", 103, kStaticAtom, L"PPI", 15, 56, 13, 8, kLabelStyle, 0},
-    {"IDC_CALCULATE", 107, kButtonAtom, L"计算", 132, 31, 45, 15, 0x50010001, 0},
-    {"IDC_RESULT", 108, kEditAtom, L"", 63, 54, 45, 12, kInputBoxStyle, kClientEdge},
-    {"IDC_ABOUT", 110, kButtonAtom, L"关于", 132, 52, 45, 15, 0x50010000, 0},
-    {"IDC_TIMES", 102, kStaticAtom, L"\u00D7", 117, 14, 9, 8, kLabelStyle, 0},
-    {"IDC_LABEL_RESOLUTION", 105, kStaticAtom, L"屏幕分辨率", 15, 14, 42, 8, kLabelStyle, 0},
-    {"IDC_CONTACT", 111, kStaticAtom, nullptr, 3, 75, 186, 7, 0x50000301, 0},
-};
-constexpr std::size_t kContactIndex = 10;
+std::wstring Utf16Of(const char* utf8)
+{
+    wchar_t text[64] = L"";
+    MultiByteToWideChar(CP_UTF8, MB_ERR_INVALID_CHARS, utf8, -1, text, 64);
+    return text;
+}
 
 class DialogTemplateTest : public ::testing::Test {
    protected:
@@ -148,18 +125,18 @@ class DialogTemplateTest : public ::testing::Test {
     std::size_t size_ = 0;
 };
 
-TEST_F(DialogTemplateTest, HeaderDescribesAFixedCentredDialog)
+TEST_F(DialogTemplateTest, HeaderDescribesTheDialog)
 {
     EXPECT_EQ(dialog_.version, 1);
     EXPECT_EQ(dialog_.signature, 0xFFFF);
     EXPECT_EQ(dialog_.helpId, 0u);
     EXPECT_EQ(dialog_.exStyle, 0u);
-    EXPECT_EQ(dialog_.style, 0x10CA0840u);
-    EXPECT_EQ(dialog_.itemCount, 11);
-    EXPECT_EQ(dialog_.x, 63);
-    EXPECT_EQ(dialog_.y, 12);
-    EXPECT_EQ(dialog_.cx, 192);
-    EXPECT_EQ(dialog_.cy, 84);
+    EXPECT_EQ(dialog_.style, kDialog.style);
+    EXPECT_EQ(dialog_.itemCount, std::size(kDialogControls));
+    EXPECT_EQ(dialog_.x, kDialog.rect.x);
+    EXPECT_EQ(dialog_.y, kDialog.rect.y);
+    EXPECT_EQ(dialog_.cx, kDialog.rect.cx);
+    EXPECT_EQ(dialog_.cy, kDialog.rect.cy);
 }
 
 TEST_F(DialogTemplateTest, HeaderHasNoMenuTheStandardClassAndItsCaption)
@@ -168,36 +145,36 @@ TEST_F(DialogTemplateTest, HeaderHasNoMenuTheStandardClassAndItsCaption)
     EXPECT_EQ(dialog_.menu.text, L"");
     EXPECT_FALSE(dialog_.windowClass.isOrdinal);
     EXPECT_EQ(dialog_.windowClass.text, L"");
-    EXPECT_EQ(dialog_.title, L"Quorvel");
+    EXPECT_EQ(dialog_.title, Utf16Of(kDialog.caption));
 }
 
-TEST_F(DialogTemplateTest, FontIsFixedsysNinePointGb2312)
+TEST_F(DialogTemplateTest, FontIsTheDescribedOne)
 {
-    EXPECT_EQ(dialog_.typeface, L"Fixedsys");
-    EXPECT_EQ(dialog_.pointSize, 9);
-    EXPECT_EQ(dialog_.weight, 400);
-    EXPECT_EQ(dialog_.italic, 0);
-    EXPECT_EQ(dialog_.charset, 134);
+    EXPECT_EQ(dialog_.typeface, Utf16Of(kDialog.font.face));
+    EXPECT_EQ(dialog_.pointSize, kDialog.font.points);
+    EXPECT_EQ(dialog_.weight, kDialog.font.weight);
+    EXPECT_EQ(dialog_.italic, kDialog.font.italic ? 1 : 0);
+    EXPECT_EQ(dialog_.charset, kDialog.font.charset);
 }
 
+// Every text is stored in UTF-16 as the description's UTF-8 reads; a text the
+// resource compiler took in another code page would differ.
 TEST_F(DialogTemplateTest, ControlsInTabOrder)
 {
-    ASSERT_EQ(dialog_.items.size(), std::size(kControls));
-    for (std::size_t i = 0; i < std::size(kControls); ++i) {
-        const ExpectedControl& want = kControls[i];
+    ASSERT_EQ(dialog_.items.size(), std::size(kDialogControls));
+    for (std::size_t i = 0; i < std::size(kDialogControls); ++i) {
+        const ControlDescription& want = kDialogControls[i];
         const DialogItem& item = dialog_.items[i];
-        SCOPED_TRACE(want.name);
-        EXPECT_EQ(item.id, want.id);
+        SCOPED_TRACE(want.id);
+        EXPECT_EQ(item.id, static_cast<std::uint32_t>(want.id));
         EXPECT_TRUE(item.windowClass.isOrdinal) << "class given by name, not by atom";
-        EXPECT_EQ(item.windowClass.ordinal, want.classAtom);
+        EXPECT_EQ(item.windowClass.ordinal, static_cast<std::uint16_t>(want.windowClass));
         EXPECT_FALSE(item.title.isOrdinal);
-        if (want.text) {
-            EXPECT_EQ(item.title.text, want.text);
-        }
-        EXPECT_EQ(item.x, want.x);
-        EXPECT_EQ(item.y, want.y);
-        EXPECT_EQ(item.cx, want.cx);
-        EXPECT_EQ(item.cy, want.cy);
+        EXPECT_EQ(item.title.text, Utf16Of(want.text));
+        EXPECT_EQ(item.x, want.rect.x);
+        EXPECT_EQ(item.y, want.rect.y);
+        EXPECT_EQ(item.cx, want.rect.cx);
+        EXPECT_EQ(item.cy, want.rect.cy);
         EXPECT_EQ(item.style, want.style);
         EXPECT_EQ(item.exStyle, want.exStyle);
         EXPECT_EQ(item.helpId, 0u);
@@ -207,7 +184,8 @@ TEST_F(DialogTemplateTest, ControlsInTabOrder)
 
 TEST_F(DialogTemplateTest, ContactLineShowsAnAddressAtExampleDotCom)
 {
-    ASSERT_GT(dialog_.items.size(), kContactIndex);
+    ASSERT_EQ(dialog_.items.size(), std::size(kDialogControls));
+    ASSERT_EQ(kDialogControls[kContactIndex].id, IDC_CONTACT);
     const std::wstring& text = dialog_.items[kContactIndex].title.text;
     const std::wstring domain = L"@example.com";
     ASSERT_GT(text.size(), domain.size()) << "no local part";

@@ -28,8 +28,19 @@ struct Tally {
     std::vector<std::string> disagreements;
 };
 
+// The calculation's grammar is ASCII: any other character in the text read
+// is an input error, wherever it stands and whatever the code page.
+bool IsAscii(const std::string& text)
+{
+    for (char c : text) {
+        if (static_cast<unsigned char>(c) > 0x7F) return false;
+    }
+    return true;
+}
+
 std::string ExpectedText(const LoggedCase& logged)
 {
+    if (!IsAscii(logged.diagonal)) return kInputErrorText;
     const DensityResult result =
         CalculateDensity(logged.width, logged.height, logged.diagonal.c_str());
     if (result.kind == DensityKind::InputError) return kInputErrorText;

@@ -11,7 +11,7 @@ struct LoggedCase {
     std::string label;  // case number, trigger and entry, for the report
     std::uint32_t width;
     std::uint32_t height;
-    std::string diagonal;  // code page 936 bytes
+    std::string diagonal;  // UTF-8
     std::string shown;     // code page 936 bytes
 };
 
