@@ -41,7 +41,8 @@ std::string ReadingRow(const std::string& text, Counts& counts)
     using namespace reference;
     const ModelReading soft = ModelReadDecimal(CorrectlyRoundedModel(), text.c_str());
     const ModelReading unit = ModelReadDecimal(UnitModel(), text.c_str());
-    std::string row = golden::EscapeText(text) + "\t" + golden::ReadingOutcome(soft.accepted, soft.value);
+    std::string row =
+        golden::EscapeText(text) + "\t" + golden::ReadingOutcome(soft.accepted, soft.value);
     ++counts.rows;
     if (soft.accepted) {
         const std::uint16_t exponent = SignAndExponentOf(soft.value) & 0x7FFF;
@@ -60,7 +61,8 @@ std::string DensityRow(std::uint32_t width, std::uint32_t height, const std::str
                        Counts& counts)
 {
     using namespace reference;
-    const DensityResult soft = ModelDensity(CorrectlyRoundedModel(), width, height, diagonal.c_str());
+    const DensityResult soft =
+        ModelDensity(CorrectlyRoundedModel(), width, height, diagonal.c_str());
     const DensityResult unit = ModelDensity(UnitModel(), width, height, diagonal.c_str());
     std::string row = std::to_string(width) + "\t" + std::to_string(height) + "\t" +
                       golden::EscapeText(diagonal) + "\t" + golden::DensityOutcome(soft);
@@ -94,10 +96,11 @@ int main(int argc, char** argv)
     std::ofstream density(directory + "/density.tsv", std::ios::binary);
     density << kDensityHeader;
     for (const std::string& diagonal : reference::EdgeTexts())
-        density << DensityRow(reference::RandomDimension(random), reference::RandomDimension(random),
-                              diagonal, triples);
+        density << DensityRow(reference::RandomDimension(random),
+                              reference::RandomDimension(random), diagonal, triples);
     while (triples.rows < kTripleCount)
-        density << DensityRow(reference::RandomDimension(random), reference::RandomDimension(random),
+        density << DensityRow(reference::RandomDimension(random),
+                              reference::RandomDimension(random),
                               reference::RandomDiagonalText(random), triples);
 
     std::printf("reading.tsv: %zu texts, %zu accepted (%zu denormal, %zu infinite), %zu x87 rows\n",

@@ -65,7 +65,8 @@ TEST(GoldenTable, CalculateDensityGivesTheTabledDensity)
         const auto width = static_cast<std::uint32_t>(std::stoul(row[0]));
         const auto height = static_cast<std::uint32_t>(std::stoul(row[1]));
         const std::string diagonal = UnescapeText(row[2]);
-        const std::string outcome = DensityOutcome(CalculateDensity(width, height, diagonal.c_str()));
+        const std::string outcome =
+            DensityOutcome(CalculateDensity(width, height, diagonal.c_str()));
         if (outcome == Expected(row, 3)) continue;
         if (++mismatches <= kReportedMismatches)
             ADD_FAILURE() << row[0] << "x" << row[1] << " at \"" << row[2] << "\": " << outcome
