@@ -12,7 +12,11 @@ rm -rf "$work"
 trees=("$work/a/src" "$work/second-place/quorvel-copy")
 for tree in "${trees[@]}"; do
   mkdir -p "$tree"
-  git -C "$source_dir" ls-files -z | (cd "$source_dir" && tar --null -T - -cf -) | tar -xf - -C "$tree"
+  if git -C "$source_dir" rev-parse --git-dir >/dev/null 2>&1; then
+    git -C "$source_dir" ls-files -z | (cd "$source_dir" && tar --null -T - -cf -) | tar -xf - -C "$tree"
+  else
+    tar -C "$source_dir" --exclude=./build -cf - . | tar -xf - -C "$tree"
+  fi
   SOURCE_DATE_EPOCH=$epoch cmake -S "$tree" -B "$tree-build" -G "Unix Makefiles" \
     -DCMAKE_TOOLCHAIN_FILE="$tree/cmake/mingw-i686.cmake" -DCMAKE_BUILD_TYPE=MinSizeRel \
     -DBUILD_TESTING=OFF >/dev/null
