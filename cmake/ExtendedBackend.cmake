@@ -5,9 +5,21 @@
 set(QUORVEL_EXTENDED auto CACHE STRING "Extended-precision backend: auto, x87 or soft")
 set_property(CACHE QUORVEL_EXTENDED PROPERTY STRINGS auto x87 soft)
 
-string(TOLOWER "${CMAKE_SYSTEM_PROCESSOR}" quorvel_cpu)
-if(quorvel_cpu MATCHES "^(i.86|x86|x86_64|amd64)$"
-   AND CMAKE_CXX_COMPILER_ID MATCHES "GNU|Clang")
+# Asked of the compiler itself, not of CMAKE_SYSTEM_PROCESSOR: a cross
+# compiler named alone on the command line leaves the processor at the host's.
+include(CheckCXXSourceCompiles)
+set(CMAKE_TRY_COMPILE_TARGET_TYPE STATIC_LIBRARY)
+check_cxx_source_compiles([=[
+#if !defined(__i386__) && !defined(__x86_64__)
+#error not an x86 target
+#endif
+#if !defined(__GNUC__)
+#error no GCC-style inline assembly
+#endif
+int main() { return 0; }
+]=] QUORVEL_TARGET_IS_X86)
+unset(CMAKE_TRY_COMPILE_TARGET_TYPE)
+if(QUORVEL_TARGET_IS_X86)
   set(QUORVEL_HAVE_X87 ON)
 else()
   set(QUORVEL_HAVE_X87 OFF)
@@ -28,3 +40,6 @@ if(QUORVEL_BACKEND STREQUAL "x87" AND NOT QUORVEL_HAVE_X87)
   message(FATAL_ERROR "QUORVEL_EXTENDED=x87 needs an i686 or x86-64 target and GCC or Clang")
 endif()
 message(STATUS "Quorvel extended-precision backend: ${QUORVEL_BACKEND}")
+if(NOT QUORVEL_HAVE_X87)
+  message(STATUS "No x87 unit on this target: the x87 backend and the tests against the unit are left out")
+endif()

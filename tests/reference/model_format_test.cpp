@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <cstdint>
 #include <random>
 
 #include "tests/reference/extended_mpfr.h"
@@ -14,8 +15,8 @@ namespace {
 
 struct KnownImage {
     const char* name;
-    int sign;       // of the value
-    long mantissa;  // value = sign * mantissa * 2^exponent, or infinity
+    int sign;                // of the value
+    std::uint64_t mantissa;  // value = sign * mantissa * 2^exponent, or infinity
     long exponent;
     bool infinite;
     Extended image;
@@ -43,7 +44,12 @@ void SetKnown(mpfr_t x, const KnownImage& known)
     } else if (known.mantissa == 0) {
         mpfr_set_zero(x, known.sign);
     } else {
-        mpfr_set_si_2exp(x, known.sign * known.mantissa, known.exponent, MPFR_RNDN);
+        // In two 32-bit halves: `long` may have only 32 bits.
+        mpfr_set_ui(x, static_cast<unsigned long>(known.mantissa >> 32), MPFR_RNDN);
+        mpfr_mul_2ui(x, x, 32, MPFR_RNDN);
+        mpfr_add_ui(x, x, static_cast<unsigned long>(known.mantissa & 0xFFFFFFFFu), MPFR_RNDN);
+        mpfr_mul_2si(x, x, known.exponent, MPFR_RNDN);
+        mpfr_setsign(x, x, known.sign < 0, MPFR_RNDN);
     }
 }
 
