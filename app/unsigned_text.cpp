@@ -1,11 +1,13 @@
-// Wine's user32 reads the box's text with the C library's strtoul into a
-// 32-bit unsigned long and refuses its overflow value, ULONG_MAX; this is
-// that reading, step by step, with no locale and no library call.
+// The reading GetDlgItemInt does under Wine, through the C library's strtoul
+// into a 32-bit unsigned long: the digits' value saturates at ULONG_MAX and
+// flags the overflow, the sign is applied after that, and only a result of
+// ULONG_MAX with the overflow flagged is refused. Step by step here, with no
+// locale and no library call.
 #include "app/unsigned_text.h"
 
 namespace {
 
-constexpr std::uint64_t kRefusedValue = 0xFFFFFFFFu;  // strtoul's overflow answer
+constexpr std::uint64_t kUlongMax = 0xFFFFFFFFu;
 
 bool IsSpace(char c)
 {
@@ -26,12 +28,16 @@ std::uint32_t ReadUnsignedText(const char* text)
     if (*text == '+' || *text == '-') ++text;
     if (!IsDigit(*text)) return 0;
 
-    std::uint64_t value = 0;
+    std::uint64_t magnitude = 0;
+    bool overflow = false;
     for (; IsDigit(*text); ++text) {
-        value = value * 10 + static_cast<std::uint64_t>(*text - '0');
-        if (value > kRefusedValue) return 0;
+        magnitude = magnitude * 10 + static_cast<std::uint64_t>(*text - '0');
+        if (magnitude > kUlongMax) {
+            overflow = true;
+            magnitude = kUlongMax;
+        }
     }
-    const std::uint64_t wrapped = negative ? (0x100000000u - value) & kRefusedValue : value;
-    if (wrapped == kRefusedValue) return 0;
-    return static_cast<std::uint32_t>(wrapped);
+    const std::uint64_t value = negative ? (kUlongMax + 1 - magnitude) & kUlongMax : magnitude;
+    if (overflow && value == kUlongMax) return 0;
+    return static_cast<std::uint32_t>(value);
 }
