@@ -1,5 +1,6 @@
 #include "app/qt/stand_in_font.h"
 
+#include <QFontDatabase>
 #include <QFontInfo>
 #include <cstdio>
 
@@ -7,14 +8,15 @@
 
 QFont LoadDialogFont()
 {
-    QFont font(QString::fromLatin1(kStandInFontFamily), kDialog.font.points);
-    font.setStyleHint(QFont::TypeWriter);
-    font.setWeight(QFont::Normal);
-    const QString found = QFontInfo(font).family();
-    if (found.compare(QString::fromLatin1(kStandInFontFamily), Qt::CaseInsensitive) != 0) {
-        // Once per process: the dialog loads its font once.
-        std::fprintf(stderr, "quorvel: font \"%s\" is not installed; using \"%s\"\n",
-                     kStandInFontFamily, found.toUtf8().constData());
-    }
-    return font;
+    const QString family = QString::fromLatin1(kStandInFontFamily);
+    QFont font(family, kDialog.font.points);
+    if (QFontInfo(font).family().compare(family, Qt::CaseInsensitive) == 0) return font;
+
+    // The system's own monospace font is the closest to a missing one. Said
+    // once per process: the window loads its font once.
+    QFont closest = QFontDatabase::systemFont(QFontDatabase::FixedFont);
+    closest.setPointSize(kDialog.font.points);
+    std::fprintf(stderr, "quorvel: font \"%s\" is not installed; using \"%s\"\n",
+                 kStandInFontFamily, QFontInfo(closest).family().toUtf8().constData());
+    return closest;
 }
