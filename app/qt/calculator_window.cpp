@@ -174,7 +174,9 @@ void NameBoxes(QWidget* window)
 QIcon ProgramIcon()
 {
     QIcon icon;
-    for (int size : kIconSizes) icon.addFile(QStringLiteral(":/quorvel/icon-%1.png").arg(size));
+    // Sizes given, so that each picture is decoded only when it is drawn.
+    for (int size : kIconSizes)
+        icon.addFile(QStringLiteral(":/quorvel/icon-%1.png").arg(size), QSize(size, size));
     return icon;
 }
 
