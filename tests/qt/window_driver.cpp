@@ -64,7 +64,8 @@ MessageBoxSeen WatchMessageBox(const std::function<void()>& action)
     QTimer poll;
     QObject::connect(&poll, &QTimer::timeout, [&] {
         auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
-        if (!box || !box->isVisible()) return;
+        // Keys reach the box once it is the active window.
+        if (!box || !box->isActiveWindow()) return;
         poll.stop();
         seen.opened = true;
         seen.caption = box->windowTitle();
