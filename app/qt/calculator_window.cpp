@@ -58,8 +58,10 @@ constexpr Command kCommands[] = {
     {IDC_CONTACT, ShowContactNotice},
 };
 
-// The sizes of the icon the build draws into the program's resources.
-constexpr int kIconSizes[] = {16, 24, 32, 48, 64, 128, 256};
+// The window icon's sizes (app/qt/CMakeLists.txt): those a title bar and a
+// task switcher draw. Launchers take the larger ones from the icon theme;
+// handing them to the window too would only slow its opening.
+constexpr int kWindowIconSizes[] = {QUORVEL_WINDOW_ICON_SIZES};
 
 void (*CommandOf(int id))(QWidget*)
 {
@@ -175,7 +177,7 @@ QIcon ProgramIcon()
 {
     QIcon icon;
     // Sizes given, so that each picture is decoded only when it is drawn.
-    for (int size : kIconSizes)
+    for (int size : kWindowIconSizes)
         icon.addFile(QStringLiteral(":/quorvel/icon-%1.png").arg(size), QSize(size, size));
     return icon;
 }

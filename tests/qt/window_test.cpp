@@ -46,7 +46,7 @@ TEST_F(WindowTest, OpensCentredFixedWithDefaultsCalculatedAndWidthSelected)
     EXPECT_TRUE(flags & Qt::WindowCloseButtonHint);
     EXPECT_FALSE(flags & Qt::WindowMaximizeButtonHint);
     EXPECT_EQ(window->minimumSize(), window->maximumSize());
-    EXPECT_FALSE(window->windowIcon().isNull());
+    EXPECT_FALSE(window->windowIcon().pixmap(32).isNull());
 
     const QPoint offset =
         window->geometry().center() - window->screen()->availableGeometry().center();
