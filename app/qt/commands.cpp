@@ -3,9 +3,12 @@
 #include <QAbstractButton>
 #include <QApplication>
 #include <QClipboard>
+#include <QLibraryInfo>
 #include <QLineEdit>
+#include <QLocale>
 #include <QMessageBox>
 #include <QShortcut>
+#include <QTranslator>
 
 #include "app/dialog_description.h"
 #include "app/qt/calculator_window.h"
@@ -35,8 +38,21 @@ QString CopyOf(const QMessageBox& box)
            rule;
 }
 
+// Qt's own texts (the OK button) in the user's language, as the platform's
+// message box speaks it on Windows; loaded with the first box, not at start-up.
+void TranslateQtTexts()
+{
+    static QTranslator* translator = nullptr;
+    if (translator) return;
+    translator = new QTranslator(QCoreApplication::instance());
+    if (translator->load(QLocale(), QStringLiteral("qtbase"), QStringLiteral("_"),
+                         QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+        QCoreApplication::installTranslator(translator);
+}
+
 void ShowMessage(QWidget* window, const char* caption, const char* text, QMessageBox::Icon icon)
 {
+    TranslateQtTexts();
     QMessageBox box(icon, UiText(caption), UiText(text), QMessageBox::Ok, window);
     QObject::connect(new QShortcut(QKeySequence::Copy, &box), &QShortcut::activated, &box,
                      [&box] { QApplication::clipboard()->setText(CopyOf(box)); });
