@@ -2,9 +2,11 @@
 
 #include <QColor>
 #include <QIcon>
+#include <QImageReader>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPalette>
+#include <QPixmap>
 #include <QPushButton>
 #include <QScreen>
 #include <QStyle>
@@ -173,12 +175,17 @@ void NameBoxes(QWidget* window)
     }
 }
 
+// Read as PNG and nothing else: left to guess, Qt's image reader loads every
+// image format plugin it has to ask each about the file, which costs more
+// than the whole window.
 QIcon ProgramIcon()
 {
     QIcon icon;
-    // Sizes given, so that each picture is decoded only when it is drawn.
-    for (int size : kWindowIconSizes)
-        icon.addFile(QStringLiteral(":/quorvel/icon-%1.png").arg(size), QSize(size, size));
+    for (int size : kWindowIconSizes) {
+        QImageReader reader(QStringLiteral(":/quorvel/icon-%1.png").arg(size), "png");
+        reader.setAutoDetectImageFormat(false);
+        icon.addPixmap(QPixmap::fromImage(reader.read()));
+    }
     return icon;
 }
 
