@@ -48,10 +48,12 @@ constexpr BoxName kBoxNames[] = {
     {IDC_RESULT, IDC_LABEL_PPI, nullptr},
 };
 
+using CommandFunction = void (*)(QWidget* window);
+
 // The command each clickable control runs, by id.
 struct Command {
     int id;
-    void (*run)(QWidget* window);
+    CommandFunction run;
 };
 
 constexpr Command kCommands[] = {
@@ -65,7 +67,7 @@ constexpr Command kCommands[] = {
 // handing them to the window too would only slow its opening.
 constexpr int kWindowIconSizes[] = {QUORVEL_WINDOW_ICON_SIZES};
 
-void (*CommandOf(int id))(QWidget*)
+CommandFunction CommandOf(int id)
 {
     for (const Command& command : kCommands) {
         if (command.id == id) return command.run;
