@@ -3,11 +3,16 @@
 crossed by its diagonal, the two things a pixel density is made of.
 
 Writes one 32 x 32 image with 8 bits per pixel (a 256-colour palette) as an
-.ico file. Usage: res/make_icon.py [OUTPUT]   (default: res/quorvel.ico)
+.ico file, or the same picture as an RGBA PNG of any size (each pixel taken
+from the nearest pixel of the 32 x 32 drawing) for the Linux desktop's icon
+theme and the Linux program's window icon.
+Usage: res/make_icon.py [OUTPUT]           (default: res/quorvel.ico)
+       res/make_icon.py --png SIZE OUTPUT
 """
 import os
 import struct
 import sys
+import zlib
 
 SIZE = 32
 
@@ -107,10 +112,36 @@ def icon_bytes():
     return directory + entry + image
 
 
+def png_chunk(kind, data):
+    body = kind + data
+    return struct.pack(">I", len(data)) + body + struct.pack(">I", zlib.crc32(body))
+
+
+def png_bytes(size):
+    pixels, opaque = draw()
+    palette = build_palette()
+    rows = b""
+    for y in range(size):
+        sy = y * SIZE // size
+        row = b"\0"  # filter type: none
+        for x in range(size):
+            sx = x * SIZE // size
+            red, green, blue = palette[pixels[sy][sx]]
+            row += bytes((red, green, blue, 255 if opaque[sy][sx] else 0))
+        rows += row
+    header = struct.pack(">IIBBBBB", size, size, 8, 6, 0, 0, 0)  # 8-bit RGBA
+    return (b"\x89PNG\r\n\x1a\n" + png_chunk(b"IHDR", header)
+            + png_chunk(b"IDAT", zlib.compress(rows, 9)) + png_chunk(b"IEND", b""))
+
+
 def main():
-    out = sys.argv[1] if len(sys.argv) > 1 else os.path.join(os.path.dirname(__file__), "quorvel.ico")
+    if len(sys.argv) == 4 and sys.argv[1] == "--png":
+        data, out = png_bytes(int(sys.argv[2])), sys.argv[3]
+    else:
+        data = icon_bytes()
+        out = sys.argv[1] if len(sys.argv) > 1 else os.path.join(os.path.dirname(__file__), "quorvel.ico")
     with open(out, "wb") as f:
-        f.write(icon_bytes())
+        f.write(data)
 
 
 if __name__ == "__main__":

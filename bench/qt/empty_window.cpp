@@ -1,0 +1,18 @@
+// The start-up baseline of the Linux program: the same kind of window on the
+// same Qt, with its caption and size but no controls, no font of its own and
+// no calculation.
+#include <QApplication>
+#include <QWidget>
+
+int main(int argc, char** argv)
+{
+    QApplication application(argc, argv);
+    QWidget window(nullptr, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                                Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
+                                Qt::WindowCloseButtonHint);
+    window.setWindowTitle(QStringLiteral("Quorvel"));
+    window.setFixedSize(384, 147);
+    window.show();
+    QApplication::exec();
+    return 0;
+}

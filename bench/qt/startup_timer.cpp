@@ -1,0 +1,122 @@
+// Start-up of the Linux program against its empty baseline, in turns on one
+// X server: from fork to the map of the window captioned "Quorvel" (the
+// program fills in 102 before it shows its window), then a close request
+// and the exit code. Prints "quorvel MICROSECONDS" and "empty MICROSECONDS"
+// per run.
+// Usage: startup_timer RUNS QUORVEL EMPTY   (DISPLAY names the X server)
+#include <X11/Xatom.h>
+#include <X11/Xlib.h>
+#include <X11/Xutil.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <chrono>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+
+namespace {
+
+using Clock = std::chrono::steady_clock;
+
+constexpr char kCaption[] = "Quorvel";
+
+bool HasCaption(Display* display, Window window)
+{
+    XTextProperty name;
+    if (!XGetTextProperty(display, window, &name, XA_WM_NAME)) return false;
+    const bool same = name.value && std::strcmp(reinterpret_cast<char*>(name.value), kCaption) == 0;
+    XFree(name.value);
+    return same;
+}
+
+pid_t Launch(const char* program)
+{
+    const pid_t pid = fork();
+    if (pid == 0) {
+        setenv("QT_QPA_PLATFORM", "xcb", 1);
+        execl(program, program, static_cast<char*>(nullptr));
+        _exit(127);
+    }
+    return pid;
+}
+
+// Waits for the captioned top-level window to be mapped; 0 if it never is.
+Window WaitForMap(Display* display)
+{
+    const auto deadline = Clock::now() + std::chrono::seconds(30);
+    while (Clock::now() < deadline) {
+        XEvent event;
+        if (!XPending(display)) {
+            usleep(200);
+            continue;
+        }
+        XNextEvent(display, &event);
+        if (event.type == MapNotify && HasCaption(display, event.xmap.window))
+            return event.xmap.window;
+    }
+    return 0;
+}
+
+void RequestClose(Display* display, Window window)
+{
+    XEvent event{};
+    event.xclient.type = ClientMessage;
+    event.xclient.window = window;
+    event.xclient.message_type = XInternAtom(display, "WM_PROTOCOLS", False);
+    event.xclient.format = 32;
+    event.xclient.data.l[0] = static_cast<long>(XInternAtom(display, "WM_DELETE_WINDOW", False));
+    XSendEvent(display, window, False, NoEventMask, &event);
+    XFlush(display);
+}
+
+// Microseconds from launch to map, or -1 if the run failed.
+long TimeOne(Display* display, const char* program)
+{
+    XSync(display, True);  // drop old events
+    const auto start = Clock::now();
+    const pid_t pid = Launch(program);
+    const Window window = WaitForMap(display);
+    const auto mapped = Clock::now();
+    if (window)
+        RequestClose(display, window);
+    else
+        kill(pid, SIGKILL);
+    int status = 0;
+    waitpid(pid, &status, 0);
+    if (!window || !WIFEXITED(status) || WEXITSTATUS(status) != 0) return -1;
+    return static_cast<long>(
+        std::chrono::duration_cast<std::chrono::microseconds>(mapped - start).count());
+}
+
+}  // namespace
+
+int main(int argc, char** argv)
+{
+    if (argc != 4) {
+        std::fprintf(stderr, "usage: startup_timer RUNS QUORVEL EMPTY\n");
+        return 2;
+    }
+    Display* display = XOpenDisplay(nullptr);
+    if (!display) return 2;
+    // Qt's windows are children of the root while no window manager runs.
+    XSelectInput(display, DefaultRootWindow(display), SubstructureNotifyMask);
+    const int runs = std::atoi(argv[1]);
+    const struct {
+        const char* name;
+        const char* program;
+    } programs[] = {{"quorvel", argv[2]}, {"empty", argv[3]}};
+    for (int run = 0; run < runs; ++run) {
+        for (const auto& p : programs) {
+            const long microseconds = TimeOne(display, p.program);
+            if (microseconds < 0) {
+                std::fprintf(stderr, "startup_timer: %s did not open and close cleanly\n", p.name);
+                return 1;
+            }
+            std::printf("%s %ld\n", p.name, microseconds);
+            std::fflush(stdout);
+        }
+    }
+    XCloseDisplay(display);
+    return 0;
+}

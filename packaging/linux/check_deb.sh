@@ -1,0 +1,41 @@
+#!/usr/bin/env bash
+# Builds the .deb from the native build and checks it: its file list, its
+# dependencies, the desktop entry, the AppStream metainfo, lintian (no
+# errors), and that the packaged program opens on an X server and ends with
+# exit code 0 on a close request.
+# Usage: check_deb.sh CPACK BUILD_DIR DEB EXPECTED_FILES SEND_CLOSE_REQUEST
+set -uo pipefail
+cpack=$1 build=$2 deb=$3 expected=$4 send_close=$5
+here=$(cd "$(dirname "$0")" && pwd)
+work=$(mktemp -d)
+trap 'rm -rf "$work"' EXIT
+failed=0
+check() {  # check NAME COMMAND...: runs the command, reports it
+  if "${@:2}" >"$work/out" 2>&1; then
+    echo "ok: $1"
+  else
+    echo "FAILED: $1"; sed 's/^/  /' "$work/out"; failed=1
+  fi
+}
+
+rm -f "$deb"
+(cd "$build" && "$cpack" --config CPackConfig.cmake -G DEB >"$work/cpack.log" 2>&1) \
+  || { cat "$work/cpack.log"; exit 1; }
+[ -f "$deb" ] || { echo "no $deb"; cat "$work/cpack.log"; exit 1; }
+
+dpkg-deb -c "$deb" | awk '$1 !~ /^d/ { print $6 }' | sort >"$work/files"
+check "file list" diff -u <(sort "$expected") "$work/files"
+depends=$(dpkg-deb -f "$deb" Depends)
+echo "Depends: $depends"
+check "depends on the font" grep -q 'fonts-wqy-microhei' <<<"$depends"
+check "depends on Qt 6 Widgets (from shlibdeps)" grep -q 'libqt6widgets6' <<<"$depends"
+
+dpkg-deb -x "$deb" "$work/root"
+check "desktop entry" desktop-file-validate "$work/root/usr/share/applications/com.example.quorvel.desktop"
+check "metainfo" appstreamcli validate --no-net "$work/root/usr/share/metainfo/com.example.quorvel.metainfo.xml"
+check "lintian, no errors" lintian --fail-on error "$deb"
+pngs=$(file -b "$work"/root/usr/share/icons/hicolor/*/apps/*.png | grep -c '^PNG image data, \([0-9]*\) x \1, 8-bit/color RGBA')
+check "icons are square RGBA PNGs" test "$pngs" -eq "$(grep -c '/icons/' "$expected")"
+check "packaged program closes with exit code 0" \
+  "$here/../../tests/qt/close_request.sh" "$work/root/usr/bin/quorvel" "$send_close"
+exit $failed
