@@ -1,7 +1,7 @@
 // The UTF-8 texts of res/texts.h made UTF-16 by the compiler: an empty L""
 // literal in front makes the whole concatenation a wide string, so nothing is
 // converted while the program runs.
-#include "app/texts.h"
+#include "app/win32/texts.h"
 
 #include "res/texts.h"
 

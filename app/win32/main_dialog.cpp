@@ -1,12 +1,12 @@
 // The calculator dialog: limits and colours its boxes, calculates the density
 // on IDC_CALCULATE (also once while opening), shows the About box and the
 // contact notice, and ends on WM_CLOSE only (Esc's IDCANCEL is ignored).
-#include "app/main_dialog.h"
+#include "app/win32/main_dialog.h"
 
 #include <cstddef>
 
 #include "app/dialog_description.h"
-#include "app/texts.h"
+#include "app/win32/texts.h"
 #include "core/density.h"
 #include "res/resource.h"
 

@@ -7,7 +7,7 @@
 
 #include <commctrl.h>
 
-#include "app/main_dialog.h"
+#include "app/win32/main_dialog.h"
 #include "res/resource.h"
 
 HINSTANCE g_hInstance;
