@@ -101,10 +101,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     text[length] = '\0';
 
     Extended soft = kUntouched;
-    const std::uint32_t softStatus = ReadDecimal(text.get(), &soft, 1);
+    const std::uint32_t softStatus = ReadDecimal(text.get(), &soft, kReadDecimalStore);
     const FpuImage state = CallerState(data[0], data[1]);
     Extended x87 = kUntouched;
-    const FpuCallResult stored = CallWithFpuState(X87ReadDecimal, state, text.get(), &x87, 1);
+    const FpuCallResult stored = CallWithFpuState(X87ReadDecimal, state, text.get(), &x87, kReadDecimalStore);
 
     Require((softStatus != 0) == (stored.status != 0));
     Require(Same(soft, x87));

@@ -12,8 +12,8 @@ Extended AddMagnitudes(const Extended& a, const Extended& b, bool sign)
     }
     std::int32_t expA = AlignedExponentOf(a);
     std::int32_t expB = AlignedExponentOf(b);
-    std::uint64_t sigA = SignificandField(a);
-    std::uint64_t sigB = SignificandField(b);
+    std::uint64_t sigA = SignificandOf(a);
+    std::uint64_t sigB = SignificandOf(b);
     if (expA < expB) {
         std::swap(expA, expB);
         std::swap(sigA, sigB);

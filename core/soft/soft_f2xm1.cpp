@@ -1,5 +1,5 @@
 // F2XM1, correctly rounded. A 128-bit evaluation with a bounded error (see
-// soft_f2xm1_table.cpp) settles almost every operand: if both ends of its
+// soft_f2xm1_wide.cpp) settles almost every operand: if both ends of its
 // error interval round to the same value, so does the exact value. Otherwise
 // (for fewer than one operand in 2^50) a 320-bit series decides. 2^x - 1 is irrational for every
 // rational x except 0 and +-1, so no exact tie ever needs the slow path to
@@ -46,6 +46,12 @@ void SetTwoToXMinusOneSource(TwoToXMinusOneSource source)
 {
     g_twoToXMinusOneSource = source;
 }
+
+namespace soft {
+
+bool TwoToXMinusOneIsCorrectlyRounded() { return g_twoToXMinusOneSource == nullptr; }
+
+}  // namespace soft
 
 Extended TwoToXMinusOne(const Extended& a)
 {

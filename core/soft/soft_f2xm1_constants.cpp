@@ -1,4 +1,4 @@
-// The constants of the 128-bit F2XM1 evaluation (soft_f2xm1_table.cpp), each
+// The constants of the 128-bit F2XM1 evaluation (soft_f2xm1_wide.cpp), each
 // the exact value rounded to nearest at the stated number of fraction bits.
 #include "core/soft/soft_internal.h"
 

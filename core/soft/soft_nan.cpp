@@ -8,15 +8,15 @@ namespace soft {
 
 Extended QuietNaN(const Extended& a)
 {
-    return Pack(SignOf(a), kMaxExponent, SignificandField(a) | kQuietBit);
+    return Pack(SignOf(a), kMaxExponent, SignificandOf(a) | kQuietBit);
 }
 
 Extended PropagateNaN(const Extended& a, const Extended& b)
 {
     if (Classify(b) != Class::kNaN) return QuietNaN(a);
     if (Classify(a) != Class::kNaN) return QuietNaN(b);
-    const std::uint64_t sigA = SignificandField(a);
-    const std::uint64_t sigB = SignificandField(b);
+    const std::uint64_t sigA = SignificandOf(a);
+    const std::uint64_t sigB = SignificandOf(b);
     if (sigA != sigB) return QuietNaN(sigA > sigB ? a : b);
     return QuietNaN(SignOf(a) ? b : a);
 }

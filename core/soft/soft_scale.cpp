@@ -38,7 +38,7 @@ Extended Scale(const Extended& a, const Extended& exponent)
     if (classA == soft::Class::kInfinity) return soft::PackInfinity(sign);
     if (classA == soft::Class::kZero) return soft::PackZero(sign);
     return soft::RoundPack(sign, soft::AlignedExponentOf(a) + ScaleCount(exponent),
-                           soft::SignificandField(a), 0);
+                           SignificandOf(a), 0);
 }
 
 }  // namespace ext

@@ -44,10 +44,15 @@ void Restore(const SavedState* saved) { asm volatile("frstor %0" : : "m"(*saved)
 
 void Reset() { asm volatile("fninit" : : : "memory"); }
 
-void PushOnStack(const Extended& value)
+bool PushOnStack(const Extended& value)
 {
     asm volatile("ffree %%st(7)\n\tfldt %0" : : "m"(value) : "memory");
+    return true;
 }
+
+// The unit's F2XM1 may differ from a correctly rounded one in the last bit,
+// and only the unit knows which way: every power is computed where it is used.
+bool PrecomputedPowerOfTen(std::int32_t /*x*/, Extended* /*power*/) { return false; }
 
 Extended LoadPacked(const PackedDecimal& packed)
 {

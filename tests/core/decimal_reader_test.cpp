@@ -11,11 +11,11 @@
 #include <string>
 
 #include "core/decimal_reader.h"
+#include "core/power_of_ten.h"
 #include "tests/support/extended_text.h"
 
 namespace {
 
-constexpr std::uint32_t kStore = 1;
 const Extended kUntouched = MakeExtended(0xA5A5, 0xA5A5A5A5A5A5A5A5u);
 
 struct Reading {
@@ -26,7 +26,7 @@ struct Reading {
 Reading Read(const std::string& text)
 {
     Extended value = kUntouched;
-    const std::uint32_t status = ReadDecimal(text.c_str(), &value, kStore);
+    const std::uint32_t status = ReadDecimal(text.c_str(), &value, kReadDecimalStore);
     return Reading{status != 0, value};
 }
 
@@ -207,7 +207,7 @@ TEST(ReadDecimalModes, HandBackReturnsTheValueWithoutTouchingTheDestination)
     EXPECT_EQ(ReadDecimalHandBack("21,5").status, 0u);
 
     Extended destination = kUntouched;
-    EXPECT_EQ(ReadDecimal("21,5", &destination, 1), 0u);
+    EXPECT_EQ(ReadDecimal("21,5", &destination, kReadDecimalStore), 0u);
     EXPECT_EQ(HexOf(destination), HexOf(kUntouched));
 }
 
@@ -227,7 +227,7 @@ TEST(ReadDecimalBounds, StopsAtTheTerminatingNul)
 
         Extended a = kUntouched;
         Extended b = kUntouched;
-        EXPECT_EQ(ReadDecimal(exact.get(), &a, kStore), ReadDecimal(guarded.get(), &b, kStore)) << text;
+        EXPECT_EQ(ReadDecimal(exact.get(), &a, kReadDecimalStore), ReadDecimal(guarded.get(), &b, kReadDecimalStore)) << text;
         EXPECT_EQ(HexOf(a), HexOf(b)) << text;
     }
 }
