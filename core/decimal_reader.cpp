@@ -12,6 +12,8 @@
 #include "core/packed_accumulator.h"
 #include "core/power_of_ten.h"
 
+inline namespace QUORVEL_CORE_NAMESPACE {
+
 namespace {
 
 enum class Phase { Integer, IntegerPair, Fraction, FractionPair, Exponent, Finished, Failed };
@@ -278,3 +280,5 @@ DecimalReading ReadDecimalHandBack(const char* text)
     ext::Restore(&saved);
     return reading;
 }
+
+}  // inline namespace QUORVEL_CORE_NAMESPACE

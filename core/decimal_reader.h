@@ -5,7 +5,10 @@
 
 #include <cstdint>
 
+#include "core/core_namespace.h"
 #include "core/extended.h"
+
+inline namespace QUORVEL_CORE_NAMESPACE {
 
 // The mode word of ReadDecimal; only bit 7 is examined.
 // Store mode: the value is written to the destination. The calculator passes 1.
@@ -28,3 +31,5 @@ struct DecimalReading {
     Extended value;
 };
 DecimalReading ReadDecimalHandBack(const char* text);
+
+}  // inline namespace QUORVEL_CORE_NAMESPACE

@@ -7,6 +7,8 @@
 #include "core/decimal_reader.h"
 #include "core/extended_ops.h"
 
+inline namespace QUORVEL_CORE_NAMESPACE {
+
 namespace {
 constexpr DensityResult kInputError{DensityKind::InputError, 0};
 }  // namespace
@@ -27,3 +29,5 @@ DensityResult CalculateDensity(std::uint32_t width, std::uint32_t height, const 
     const Extended quotient = ext::Div(ext::Sqrt(sumOfSquares), diagonal);
     return DensityResult{DensityKind::Density, ext::StoreInt32(quotient)};
 }
+
+}  // inline namespace QUORVEL_CORE_NAMESPACE

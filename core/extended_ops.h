@@ -8,7 +8,10 @@
 
 #include <cstdint>
 
+#include "core/core_namespace.h"
 #include "core/extended.h"
+
+inline namespace QUORVEL_CORE_NAMESPACE {
 
 namespace ext {
 
@@ -53,3 +56,5 @@ Extended TwoToXMinusOne(const Extended& a);                   // F2XM1, for |a| 
 std::int32_t StoreInt32(const Extended& value);
 
 }  // namespace ext
+
+}  // inline namespace QUORVEL_CORE_NAMESPACE

@@ -2,6 +2,8 @@
 
 #include <cstdint>
 
+inline namespace QUORVEL_CORE_NAMESPACE {
+
 namespace {
 
 // Bytes 0..7 read one at a time: the reader has just written them so, and a
@@ -73,3 +75,5 @@ void RightAlignDigits(PackedAccumulator* accumulator, int count)
     SetLowDigits(&packed, alignedLow);
     packed.bytes[kAccumulatorTopByte] = static_cast<std::uint8_t>(shift < 8 ? top >> shift : 0);
 }
+
+}  // inline namespace QUORVEL_CORE_NAMESPACE

@@ -2,6 +2,8 @@
 
 #include "core/extended_ops.h"
 
+inline namespace QUORVEL_CORE_NAMESPACE {
+
 namespace {
 constexpr Extended kOne = MakeExtended(0x3FFF, 0x8000000000000000u);
 }
@@ -25,3 +27,5 @@ Extended PowerOfTen(std::int32_t x)
     ext::Restore(&saved);
     return result;
 }
+
+}  // inline namespace QUORVEL_CORE_NAMESPACE

@@ -6,7 +6,10 @@
 
 #include <cstdint>
 
+#include "core/core_namespace.h"
 #include "core/extended.h"
+
+inline namespace QUORVEL_CORE_NAMESPACE {
 
 // 10^x in the environment already in force (no save or reset of its own):
 // the reader's step, inside its own environment.
@@ -14,3 +17,5 @@ Extended ComputePowerOfTen(std::int32_t x);
 
 // 10^x in a fresh environment of its own; the caller's state is left as found.
 Extended PowerOfTen(std::int32_t x);
+
+}  // inline namespace QUORVEL_CORE_NAMESPACE

@@ -2,6 +2,8 @@
 
 #include "core/soft/soft_internal.h"
 
+inline namespace QUORVEL_CORE_NAMESPACE {
+
 namespace ext {
 namespace soft {
 
@@ -31,3 +33,5 @@ Extended AddMagnitudes(const Extended& a, const Extended& b, bool sign)
 
 }  // namespace soft
 }  // namespace ext
+
+}  // inline namespace QUORVEL_CORE_NAMESPACE

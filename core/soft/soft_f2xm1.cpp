@@ -8,6 +8,8 @@
 #include "core/soft/soft_internal.h"
 #include "core/soft/soft_test_hooks.h"
 
+inline namespace QUORVEL_CORE_NAMESPACE {
+
 namespace ext {
 namespace {
 
@@ -60,3 +62,5 @@ Extended TwoToXMinusOne(const Extended& a)
 }
 
 }  // namespace ext
+
+}  // inline namespace QUORVEL_CORE_NAMESPACE

@@ -2,6 +2,8 @@
 // the exact value rounded to nearest at the stated number of fraction bits.
 #include "core/soft/soft_internal.h"
 
+inline namespace QUORVEL_CORE_NAMESPACE {
+
 namespace ext {
 namespace soft {
 
@@ -287,3 +289,5 @@ const std::uint64_t kLn2PowerTail[kLn2PowerTailCount] = {
 
 }  // namespace soft
 }  // namespace ext
+
+}  // inline namespace QUORVEL_CORE_NAMESPACE

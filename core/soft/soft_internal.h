@@ -7,8 +7,11 @@
 
 #include <cstdint>
 
+#include "core/core_namespace.h"
 #include "core/extended.h"
 #include "core/soft/uint128.h"
+
+inline namespace QUORVEL_CORE_NAMESPACE {
 
 namespace ext {
 namespace soft {
@@ -167,3 +170,5 @@ extern const std::uint64_t kLn2Series[kSeriesLimbs];
 
 }  // namespace soft
 }  // namespace ext
+
+}  // inline namespace QUORVEL_CORE_NAMESPACE

@@ -1,6 +1,8 @@
 #include "core/extended_ops.h"
 #include "core/soft/soft_internal.h"
 
+inline namespace QUORVEL_CORE_NAMESPACE {
+
 namespace ext {
 namespace {
 
@@ -32,3 +34,5 @@ Extended LoadPacked(const PackedDecimal& packed)
 }
 
 }  // namespace ext
+
+}  // inline namespace QUORVEL_CORE_NAMESPACE

@@ -3,6 +3,8 @@
 // significands also makes a quiet NaN beat a signaling one.
 #include "core/soft/soft_internal.h"
 
+inline namespace QUORVEL_CORE_NAMESPACE {
+
 namespace ext {
 namespace soft {
 
@@ -38,3 +40,5 @@ bool TakeInvalidOrNaN(const Extended& a, const Extended& b, Extended* result)
 
 }  // namespace soft
 }  // namespace ext
+
+}  // inline namespace QUORVEL_CORE_NAMESPACE

@@ -1,5 +1,7 @@
 #include "core/soft/soft_internal.h"
 
+inline namespace QUORVEL_CORE_NAMESPACE {
+
 namespace ext {
 namespace soft {
 
@@ -13,3 +15,5 @@ Extended PackInteger(bool sign, std::uint64_t magnitude)
 
 }  // namespace soft
 }  // namespace ext
+
+}  // inline namespace QUORVEL_CORE_NAMESPACE

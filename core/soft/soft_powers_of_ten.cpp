@@ -7,6 +7,8 @@
 #include "core/extended_ops.h"
 #include "core/soft/soft_internal.h"
 
+inline namespace QUORVEL_CORE_NAMESPACE {
+
 namespace ext {
 namespace {
 
@@ -65,3 +67,5 @@ bool PrecomputedPowerOfTen(std::int32_t x, Extended* power)
 }
 
 }  // namespace ext
+
+}  // inline namespace QUORVEL_CORE_NAMESPACE

@@ -1,6 +1,8 @@
 #include "core/extended_ops.h"
 #include "core/soft/soft_internal.h"
 
+inline namespace QUORVEL_CORE_NAMESPACE {
+
 namespace ext {
 namespace {
 
@@ -42,3 +44,5 @@ Extended Scale(const Extended& a, const Extended& exponent)
 }
 
 }  // namespace ext
+
+}  // inline namespace QUORVEL_CORE_NAMESPACE

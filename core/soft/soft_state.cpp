@@ -7,6 +7,8 @@
 // one: PushOnStack says so.
 #include "core/extended_ops.h"
 
+inline namespace QUORVEL_CORE_NAMESPACE {
+
 namespace ext {
 
 // The image is zeroed so that a later Restore reads defined bytes.
@@ -25,3 +27,5 @@ bool PushOnStack(const Extended& /*value*/)
 }
 
 }  // namespace ext
+
+}  // inline namespace QUORVEL_CORE_NAMESPACE

@@ -2,6 +2,8 @@
 
 #include "core/soft/soft_internal.h"
 
+inline namespace QUORVEL_CORE_NAMESPACE {
+
 namespace ext {
 namespace soft {
 
@@ -34,3 +36,5 @@ Extended SubMagnitudes(const Extended& a, const Extended& b, bool sign)
 
 }  // namespace soft
 }  // namespace ext
+
+}  // inline namespace QUORVEL_CORE_NAMESPACE

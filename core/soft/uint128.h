@@ -11,6 +11,8 @@
 
 #include <cstdint>
 
+#include "core/core_namespace.h"
+
 #if defined(__SIZEOF_INT128__)
 #define QUORVEL_SOFT_NATIVE_UINT128 1
 #else
@@ -23,6 +25,7 @@
 #define QUORVEL_SOFT_BUILTIN_CLZ 0
 #endif
 
+inline namespace QUORVEL_CORE_NAMESPACE {
 namespace ext {
 namespace soft {
 
@@ -166,3 +169,5 @@ constexpr int CountLeadingZeros64(std::uint64_t a)
 
 }  // namespace soft
 }  // namespace ext
+
+}  // inline namespace QUORVEL_CORE_NAMESPACE

@@ -8,6 +8,8 @@
 // AT&T syntax, valid for both i686 and x86-64.
 #include "core/extended_ops.h"
 
+inline namespace QUORVEL_CORE_NAMESPACE {
+
 namespace ext {
 namespace {
 
@@ -110,3 +112,5 @@ std::int32_t StoreInt32(const Extended& value)
 }
 
 }  // namespace ext
+
+}  // inline namespace QUORVEL_CORE_NAMESPACE
