@@ -19,12 +19,13 @@ struct PackedDecimal {
 constexpr int kExtendedBias = 16383;
 constexpr std::uint16_t kExtendedMaxExponent = 0x7FFF;
 
-// The one place that reads and writes the fields of the 10-byte image. The
-// bytes are spelled out one by one, a pattern compilers turn into a single
-// load at any optimisation level that merges them (a loop over the bytes
-// stays a loop of byte moves at -O2).
-// Bytes 0..7 of a 10-byte image (the significand of an Extended, the low 16
-// digits of a PackedDecimal) as one word.
+// The one place that reads and writes the fields of the 10-byte images; both
+// backends, the reader and the tests go through these.
+//
+// Bytes 0..7 of an image (the significand of an Extended, the low 16 digits
+// of a PackedDecimal) as one word. The bytes are spelled out one by one, a
+// pattern compilers turn into a single load at any optimisation level that
+// merges them (a loop over the bytes stays a loop of byte moves at -O2).
 constexpr std::uint64_t LowEightBytesOf(const std::uint8_t (&bytes)[10])
 {
     return static_cast<std::uint64_t>(bytes[0]) | static_cast<std::uint64_t>(bytes[1]) << 8 |

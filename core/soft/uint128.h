@@ -2,11 +2,12 @@
 // plain 64-bit integer arithmetic so they build on any compiler and target
 // (no floating point).
 //
-// This header is the one place that looks at the compiler. Where it offers a
-// 64 x 64 -> 128-bit product (__int128) or a count-leading-zeros builtin,
-// Mul64To128 and CountLeadingZeros64 use them; the portable forms below stay
-// compiled everywhere and are what targets without them (32-bit ones lack
-// __int128) run.
+// This header is where the model looks at the compiler (the image packing in
+// core/extended.h aside). Where it offers a 64 x 64 -> 128-bit product
+// (__int128) or a count-leading-zeros builtin, Mul64To128 and
+// CountLeadingZeros64 use them; the portable forms below stay compiled
+// everywhere and are what targets without them (32-bit ones lack __int128)
+// run.
 #pragma once
 
 #include <cstdint>
