@@ -34,8 +34,8 @@ bool PushOnStack(const Extended& value);
 
 // A backend may keep powers of ten ready, each computed by exactly the method
 // of ComputePowerOfTen (core/power_of_ten.cpp), so the reader need not build
-// the common ones on every call. True with *power set when 10^x is among them.
-bool PrecomputedPowerOfTen(std::int32_t x, Extended* power);
+// the common ones on every call: 10^x when it is among them, else nullptr.
+const Extended* PrecomputedPowerOfTen(std::int32_t x);
 
 Extended LoadPacked(const PackedDecimal& packed);  // FBLD, exact
 Extended LoadInt32(std::int32_t value);            // FILD m32, exact

@@ -10,8 +10,7 @@ constexpr Extended kOne = MakeExtended(0x3FFF, 0x8000000000000000u);
 
 Extended ComputePowerOfTen(std::int32_t x)
 {
-    Extended ready;
-    if (ext::PrecomputedPowerOfTen(x, &ready)) return ready;
+    if (const Extended* ready = ext::PrecomputedPowerOfTen(x)) return *ready;
     const Extended t = ext::Mul(ext::LoadInt32(x), ext::LoadLog2Ten());
     const Extended n = ext::RoundToInteger(t);
     const Extended f = ext::Sub(t, n);

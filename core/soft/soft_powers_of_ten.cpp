@@ -58,12 +58,11 @@ constexpr Extended kReadyPowers[kLastReadyPower - kFirstReadyPower + 1] = {
 
 }  // namespace
 
-bool PrecomputedPowerOfTen(std::int32_t x, Extended* power)
+const Extended* PrecomputedPowerOfTen(std::int32_t x)
 {
-    if (x < kFirstReadyPower || x > kLastReadyPower) return false;
-    if (!soft::TwoToXMinusOneIsCorrectlyRounded()) return false;
-    *power = kReadyPowers[x - kFirstReadyPower];
-    return true;
+    if (x < kFirstReadyPower || x > kLastReadyPower) return nullptr;
+    if (!soft::TwoToXMinusOneIsCorrectlyRounded()) return nullptr;
+    return &kReadyPowers[x - kFirstReadyPower];
 }
 
 }  // namespace ext

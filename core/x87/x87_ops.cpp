@@ -54,7 +54,7 @@ bool PushOnStack(const Extended& value)
 
 // The unit's F2XM1 may differ from a correctly rounded one in the last bit,
 // and only the unit knows which way: every power is computed where it is used.
-bool PrecomputedPowerOfTen(std::int32_t /*x*/, Extended* /*power*/) { return false; }
+const Extended* PrecomputedPowerOfTen(std::int32_t /*x*/) { return nullptr; }
 
 Extended LoadPacked(const PackedDecimal& packed)
 {
