@@ -281,4 +281,4 @@ DecimalReading ReadDecimalHandBack(const char* text)
     return reading;
 }
 
-}  // inline namespace QUORVEL_CORE_NAMESPACE
+}  // namespace QUORVEL_CORE_NAMESPACE

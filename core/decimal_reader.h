@@ -32,4 +32,4 @@ struct DecimalReading {
 };
 DecimalReading ReadDecimalHandBack(const char* text);
 
-}  // inline namespace QUORVEL_CORE_NAMESPACE
+}  // namespace QUORVEL_CORE_NAMESPACE

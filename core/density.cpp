@@ -30,4 +30,4 @@ DensityResult CalculateDensity(std::uint32_t width, std::uint32_t height, const 
     return DensityResult{DensityKind::Density, ext::StoreInt32(quotient)};
 }
 
-}  // inline namespace QUORVEL_CORE_NAMESPACE
+}  // namespace QUORVEL_CORE_NAMESPACE

@@ -19,4 +19,4 @@ struct DensityResult {
 // re-initialised.
 DensityResult CalculateDensity(std::uint32_t width, std::uint32_t height, const char* diagonalText);
 
-}  // inline namespace QUORVEL_CORE_NAMESPACE
+}  // namespace QUORVEL_CORE_NAMESPACE

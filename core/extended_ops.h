@@ -57,4 +57,4 @@ std::int32_t StoreInt32(const Extended& value);
 
 }  // namespace ext
 
-}  // inline namespace QUORVEL_CORE_NAMESPACE
+}  // namespace QUORVEL_CORE_NAMESPACE

@@ -76,4 +76,4 @@ void RightAlignDigits(PackedAccumulator* accumulator, int count)
     packed.bytes[kAccumulatorTopByte] = static_cast<std::uint8_t>(shift < 8 ? top >> shift : 0);
 }
 
-}  // inline namespace QUORVEL_CORE_NAMESPACE
+}  // namespace QUORVEL_CORE_NAMESPACE

@@ -28,4 +28,4 @@ void StoreLoneDigit(PackedAccumulator* accumulator, int digit);
 // zeroing every place above them. The sign byte is left as written.
 void RightAlignDigits(PackedAccumulator* accumulator, int count);
 
-}  // inline namespace QUORVEL_CORE_NAMESPACE
+}  // namespace QUORVEL_CORE_NAMESPACE

@@ -27,4 +27,4 @@ Extended PowerOfTen(std::int32_t x)
     return result;
 }
 
-}  // inline namespace QUORVEL_CORE_NAMESPACE
+}  // namespace QUORVEL_CORE_NAMESPACE

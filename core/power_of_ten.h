@@ -18,4 +18,4 @@ Extended ComputePowerOfTen(std::int32_t x);
 // 10^x in a fresh environment of its own; the caller's state is left as found.
 Extended PowerOfTen(std::int32_t x);
 
-}  // inline namespace QUORVEL_CORE_NAMESPACE
+}  // namespace QUORVEL_CORE_NAMESPACE

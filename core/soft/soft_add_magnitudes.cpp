@@ -34,4 +34,4 @@ Extended AddMagnitudes(const Extended& a, const Extended& b, bool sign)
 }  // namespace soft
 }  // namespace ext
 
-}  // inline namespace QUORVEL_CORE_NAMESPACE
+}  // namespace QUORVEL_CORE_NAMESPACE

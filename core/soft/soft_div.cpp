@@ -77,4 +77,4 @@ Extended Div(const Extended& a, const Extended& b)
 
 }  // namespace ext
 
-}  // inline namespace QUORVEL_CORE_NAMESPACE
+}  // namespace QUORVEL_CORE_NAMESPACE

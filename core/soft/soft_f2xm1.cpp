@@ -63,4 +63,4 @@ Extended TwoToXMinusOne(const Extended& a)
 
 }  // namespace ext
 
-}  // inline namespace QUORVEL_CORE_NAMESPACE
+}  // namespace QUORVEL_CORE_NAMESPACE

@@ -290,4 +290,4 @@ const std::uint64_t kLn2PowerTail[kLn2PowerTailCount] = {
 }  // namespace soft
 }  // namespace ext
 
-}  // inline namespace QUORVEL_CORE_NAMESPACE
+}  // namespace QUORVEL_CORE_NAMESPACE

@@ -156,4 +156,4 @@ Extended TwoToXMinusOneSeries(const Unpacked& x)
 }  // namespace soft
 }  // namespace ext
 
-}  // inline namespace QUORVEL_CORE_NAMESPACE
+}  // namespace QUORVEL_CORE_NAMESPACE

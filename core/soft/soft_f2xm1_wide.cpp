@@ -132,4 +132,4 @@ WideResult TwoToXMinusOneWide(const Unpacked& x)
 }  // namespace soft
 }  // namespace ext
 
-}  // inline namespace QUORVEL_CORE_NAMESPACE
+}  // namespace QUORVEL_CORE_NAMESPACE

@@ -171,4 +171,4 @@ extern const std::uint64_t kLn2Series[kSeriesLimbs];
 }  // namespace soft
 }  // namespace ext
 
-}  // inline namespace QUORVEL_CORE_NAMESPACE
+}  // namespace QUORVEL_CORE_NAMESPACE

@@ -15,4 +15,4 @@ Extended LoadInt32(std::int32_t value)
 
 }  // namespace ext
 
-}  // inline namespace QUORVEL_CORE_NAMESPACE
+}  // namespace QUORVEL_CORE_NAMESPACE

@@ -20,4 +20,4 @@ Extended LoadLog2Ten()
 
 }  // namespace ext
 
-}  // inline namespace QUORVEL_CORE_NAMESPACE
+}  // namespace QUORVEL_CORE_NAMESPACE

@@ -35,4 +35,4 @@ Extended LoadPacked(const PackedDecimal& packed)
 
 }  // namespace ext
 
-}  // inline namespace QUORVEL_CORE_NAMESPACE
+}  // namespace QUORVEL_CORE_NAMESPACE

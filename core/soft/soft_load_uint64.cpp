@@ -12,4 +12,4 @@ Extended LoadUint64(std::uint64_t value)
 
 }  // namespace ext
 
-}  // inline namespace QUORVEL_CORE_NAMESPACE
+}  // namespace QUORVEL_CORE_NAMESPACE

@@ -36,4 +36,4 @@ Extended Mul(const Extended& a, const Extended& b)
 
 }  // namespace ext
 
-}  // inline namespace QUORVEL_CORE_NAMESPACE
+}  // namespace QUORVEL_CORE_NAMESPACE

@@ -41,4 +41,4 @@ bool TakeInvalidOrNaN(const Extended& a, const Extended& b, Extended* result)
 }  // namespace soft
 }  // namespace ext
 
-}  // inline namespace QUORVEL_CORE_NAMESPACE
+}  // namespace QUORVEL_CORE_NAMESPACE

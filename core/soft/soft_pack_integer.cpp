@@ -16,4 +16,4 @@ Extended PackInteger(bool sign, std::uint64_t magnitude)
 }  // namespace soft
 }  // namespace ext
 
-}  // inline namespace QUORVEL_CORE_NAMESPACE
+}  // namespace QUORVEL_CORE_NAMESPACE

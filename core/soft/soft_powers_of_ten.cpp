@@ -67,4 +67,4 @@ const Extended* PrecomputedPowerOfTen(std::int32_t x)
 
 }  // namespace ext
 
-}  // inline namespace QUORVEL_CORE_NAMESPACE
+}  // namespace QUORVEL_CORE_NAMESPACE

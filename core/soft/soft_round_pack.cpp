@@ -73,4 +73,4 @@ Extended RoundPack(bool sign, std::int32_t exp, std::uint64_t sig, std::uint64_t
 }  // namespace soft
 }  // namespace ext
 
-}  // inline namespace QUORVEL_CORE_NAMESPACE
+}  // namespace QUORVEL_CORE_NAMESPACE

@@ -25,4 +25,4 @@ Extended RoundToInteger(const Extended& a)
 
 }  // namespace ext
 
-}  // inline namespace QUORVEL_CORE_NAMESPACE
+}  // namespace QUORVEL_CORE_NAMESPACE

@@ -45,4 +45,4 @@ Extended Scale(const Extended& a, const Extended& exponent)
 
 }  // namespace ext
 
-}  // inline namespace QUORVEL_CORE_NAMESPACE
+}  // namespace QUORVEL_CORE_NAMESPACE

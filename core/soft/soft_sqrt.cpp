@@ -108,4 +108,4 @@ Extended Sqrt(const Extended& a)
 
 }  // namespace ext
 
-}  // inline namespace QUORVEL_CORE_NAMESPACE
+}  // namespace QUORVEL_CORE_NAMESPACE

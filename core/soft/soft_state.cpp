@@ -28,4 +28,4 @@ bool PushOnStack(const Extended& /*value*/)
 
 }  // namespace ext
 
-}  // inline namespace QUORVEL_CORE_NAMESPACE
+}  // namespace QUORVEL_CORE_NAMESPACE

@@ -17,4 +17,4 @@ Extended Sub(const Extended& a, const Extended& b)
 
 }  // namespace ext
 
-}  // inline namespace QUORVEL_CORE_NAMESPACE
+}  // namespace QUORVEL_CORE_NAMESPACE

@@ -37,4 +37,4 @@ Extended SubMagnitudes(const Extended& a, const Extended& b, bool sign)
 }  // namespace soft
 }  // namespace ext
 
-}  // inline namespace QUORVEL_CORE_NAMESPACE
+}  // namespace QUORVEL_CORE_NAMESPACE

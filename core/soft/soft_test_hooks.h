@@ -18,4 +18,4 @@ void SetTwoToXMinusOneSource(TwoToXMinusOneSource source);
 
 }  // namespace ext
 
-}  // inline namespace QUORVEL_CORE_NAMESPACE
+}  // namespace QUORVEL_CORE_NAMESPACE

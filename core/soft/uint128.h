@@ -171,4 +171,4 @@ constexpr int CountLeadingZeros64(std::uint64_t a)
 }  // namespace soft
 }  // namespace ext
 
-}  // inline namespace QUORVEL_CORE_NAMESPACE
+}  // namespace QUORVEL_CORE_NAMESPACE

@@ -29,7 +29,10 @@ struct GrammarCase {
 };
 
 // GoogleTest names each case by its text.
-inline void PrintTo(const GrammarCase& c, std::ostream* out) { *out << Quoted(c.text); }
+inline void PrintTo(const GrammarCase& c, std::ostream* out)
+{
+    *out << Quoted(c.text);
+}
 
 inline constexpr GrammarCase kGrammarCases[] = {
     // Spaces, signs and characters outside the grammar.

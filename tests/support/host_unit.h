@@ -32,41 +32,48 @@ constexpr std::uint16_t kInitialControlWord = 0x037F;
 #if QUORVEL_HOST_UNIT
 
 // Sets FNINIT's control word around `body` and restores the caller's.
-#define QUORVEL_UNIT_PINNED(body) "fnstcw %[saved]\n\tfldcw %[initial]\n\t" body "\n\tfldcw %[saved]"
+#define QUORVEL_UNIT_PINNED(body) \
+    "fnstcw %[saved]\n\tfldcw %[initial]\n\t" body "\n\tfldcw %[saved]"
 
 // a in ST(0), b in ST(1); the second register is popped afterwards.
-#define QUORVEL_UNIT_BINARY(name, instruction)                                                 \
-    inline Extended name(const Extended& a, const Extended& b)                                 \
-    {                                                                                          \
-        Extended r;                                                                            \
-        std::uint16_t saved;                                                                   \
-        const std::uint16_t initial = kInitialControlWord;                                     \
-        asm volatile(QUORVEL_UNIT_PINNED("fldt %[b]\n\tfldt %[a]\n\t" instruction              \
-                                         "\n\tfstpt %[r]\n\tfstp %%st")                        \
-                     : [r] "=m"(r), [saved] "=m"(saved)                                        \
-                     : [a] "m"(a), [b] "m"(b), [initial] "m"(initial));                        \
-        return r;                                                                              \
+#define QUORVEL_UNIT_BINARY(name, instruction)                                    \
+    inline Extended name(const Extended& a, const Extended& b)                    \
+    {                                                                             \
+        Extended r;                                                               \
+        std::uint16_t saved;                                                      \
+        const std::uint16_t initial = kInitialControlWord;                        \
+        asm volatile(QUORVEL_UNIT_PINNED("fldt %[b]\n\tfldt %[a]\n\t" instruction \
+                                         "\n\tfstpt %[r]\n\tfstp %%st")           \
+                     : [r] "=m"(r), [saved] "=m"(saved)                           \
+                     : [a] "m"(a), [b] "m"(b), [initial] "m"(initial));           \
+        return r;                                                                 \
     }
 
 // One operand loaded from memory by `load`, then `instruction` on ST(0).
-#define QUORVEL_UNIT_UNARY(name, type, load, instruction)                                      \
-    inline Extended name(const type& a)                                                        \
-    {                                                                                          \
-        Extended r;                                                                            \
-        std::uint16_t saved;                                                                   \
-        const std::uint16_t initial = kInitialControlWord;                                     \
-        asm volatile(QUORVEL_UNIT_PINNED(load " %[a]\n\t" instruction "\n\tfstpt %[r]")        \
-                     : [r] "=m"(r), [saved] "=m"(saved)                                        \
-                     : [a] "m"(a), [initial] "m"(initial));                                    \
-        return r;                                                                              \
+#define QUORVEL_UNIT_UNARY(name, type, load, instruction)                               \
+    inline Extended name(const type& a)                                                 \
+    {                                                                                   \
+        Extended r;                                                                     \
+        std::uint16_t saved;                                                            \
+        const std::uint16_t initial = kInitialControlWord;                              \
+        asm volatile(QUORVEL_UNIT_PINNED(load " %[a]\n\t" instruction "\n\tfstpt %[r]") \
+                     : [r] "=m"(r), [saved] "=m"(saved)                                 \
+                     : [a] "m"(a), [initial] "m"(initial));                             \
+        return r;                                                                       \
     }
 
 #else
 
-#define QUORVEL_UNIT_BINARY(name, instruction) \
-    inline Extended name(const Extended&, const Extended&) { std::abort(); }
+#define QUORVEL_UNIT_BINARY(name, instruction)             \
+    inline Extended name(const Extended&, const Extended&) \
+    {                                                      \
+        std::abort();                                      \
+    }
 #define QUORVEL_UNIT_UNARY(name, type, load, instruction) \
-    inline Extended name(const type&) { std::abort(); }
+    inline Extended name(const type&)                     \
+    {                                                     \
+        std::abort();                                     \
+    }
 
 #endif
 
@@ -120,9 +127,18 @@ inline std::uint16_t ControlWord()
 
 #else
 
-inline Extended LoadLog2Ten() { std::abort(); }
-inline std::int32_t StoreInt32(const Extended&) { std::abort(); }
-inline std::uint16_t ControlWord() { std::abort(); }
+inline Extended LoadLog2Ten()
+{
+    std::abort();
+}
+inline std::int32_t StoreInt32(const Extended&)
+{
+    std::abort();
+}
+inline std::uint16_t ControlWord()
+{
+    std::abort();
+}
 
 #endif
 
