@@ -16,7 +16,7 @@ void ReadDecimalShort(benchmark::State& state)
 {
     Extended value;
     for (auto _ : state) {
-        benchmark::DoNotOptimize(ReadDecimal(kShort, &value, 1));
+        benchmark::DoNotOptimize(ReadDecimal(kShort, &value, kReadDecimalStore));
         benchmark::DoNotOptimize(value);
     }
 }
@@ -25,7 +25,7 @@ void ReadDecimalLong(benchmark::State& state)
 {
     Extended value;
     for (auto _ : state) {
-        benchmark::DoNotOptimize(ReadDecimal(kLong, &value, 1));
+        benchmark::DoNotOptimize(ReadDecimal(kLong, &value, kReadDecimalStore));
         benchmark::DoNotOptimize(value);
     }
 }

@@ -7,8 +7,9 @@
 #include "core/decimal_reader.h"
 #include "core/extended_ops.h"
 
+inline namespace QUORVEL_CORE_NAMESPACE {
+
 namespace {
-constexpr std::uint32_t kStoreMode = 1;
 constexpr DensityResult kInputError{DensityKind::InputError, 0};
 }  // namespace
 
@@ -22,9 +23,11 @@ DensityResult CalculateDensity(std::uint32_t width, std::uint32_t height, const 
     ext::Reset();
     if (diagonalText == nullptr || diagonalText[0] == '\0') return kInputError;
     Extended diagonal;
-    if (ReadDecimal(diagonalText, &diagonal, kStoreMode) == 0) return kInputError;
+    if (ReadDecimal(diagonalText, &diagonal, kReadDecimalStore) == 0) return kInputError;
 
     const Extended sumOfSquares = ext::Add(ext::LoadUint64(widthSquared), ext::LoadUint64(heightSquared));
     const Extended quotient = ext::Div(ext::Sqrt(sumOfSquares), diagonal);
     return DensityResult{DensityKind::Density, ext::StoreInt32(quotient)};
 }
+
+}  // namespace QUORVEL_CORE_NAMESPACE

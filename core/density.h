@@ -3,6 +3,10 @@
 
 #include <cstdint>
 
+#include "core/core_namespace.h"
+
+inline namespace QUORVEL_CORE_NAMESPACE {
+
 enum class DensityKind { Density, InputError };
 
 struct DensityResult {
@@ -14,3 +18,5 @@ struct DensityResult {
 // diagonal text goes through ReadDecimal. Leaves the floating-point unit
 // re-initialised.
 DensityResult CalculateDensity(std::uint32_t width, std::uint32_t height, const char* diagonalText);
+
+}  // namespace QUORVEL_CORE_NAMESPACE

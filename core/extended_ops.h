@@ -8,7 +8,10 @@
 
 #include <cstdint>
 
+#include "core/core_namespace.h"
 #include "core/extended.h"
+
+inline namespace QUORVEL_CORE_NAMESPACE {
 
 namespace ext {
 
@@ -25,9 +28,14 @@ void Restore(const SavedState* saved);
 // FNINIT without saving.
 void Reset();
 // Pushes a value onto the caller's register stack, freeing the deepest
-// register first so a full stack cannot overflow (FFREE ST(7); FLD).
-// Backends without a register stack have nothing to push to.
-void PushOnStack(const Extended& value);
+// register first so a full stack cannot overflow (FFREE ST(7); FLD); true
+// when pushed. Backends without a register stack push nothing and say false.
+bool PushOnStack(const Extended& value);
+
+// A backend may keep powers of ten ready, each computed by exactly the method
+// of ComputePowerOfTen (core/power_of_ten.cpp), so the reader need not build
+// the common ones on every call: 10^x when it is among them, else nullptr.
+const Extended* PrecomputedPowerOfTen(std::int32_t x);
 
 Extended LoadPacked(const PackedDecimal& packed);  // FBLD, exact
 Extended LoadInt32(std::int32_t value);            // FILD m32, exact
@@ -39,12 +47,14 @@ Extended Sub(const Extended& a, const Extended& b);
 Extended Mul(const Extended& a, const Extended& b);
 Extended Div(const Extended& a, const Extended& b);
 Extended Sqrt(const Extended& a);
-Extended RoundToInteger(const Extended& a);                 // FRNDINT
-Extended Scale(const Extended& a, const Extended& exponent); // FSCALE: a * 2^trunc(exponent)
-Extended TwoToXMinusOne(const Extended& a);                 // F2XM1, for |a| <= 1/2
+Extended RoundToInteger(const Extended& a);                   // FRNDINT
+Extended Scale(const Extended& a, const Extended& exponent);  // FSCALE: a * 2^trunc(exponent)
+Extended TwoToXMinusOne(const Extended& a);                   // F2XM1, for |a| <= 1/2
 
 // FISTP m32: rounds to nearest even; NaN, infinities and values outside the
 // 32-bit range give the integer-indefinite value 0x80000000.
 std::int32_t StoreInt32(const Extended& value);
 
 }  // namespace ext
+
+}  // namespace QUORVEL_CORE_NAMESPACE

@@ -2,20 +2,41 @@
 
 #include <cstdint>
 
+inline namespace QUORVEL_CORE_NAMESPACE {
+
 namespace {
 
-// A digit byte of the accumulator; bytes above the digits read as zero, so the
-// sign byte never moves into them.
-std::uint8_t DigitByte(const PackedDecimal& packed, int index)
+// Bytes 0..7 read one at a time: the reader has just written them so, and a
+// processor forwards a byte store to a byte load but not to a word load.
+std::uint64_t LowDigitsOf(const PackedDecimal& packed)
 {
-    return index <= kAccumulatorTopByte ? packed.bytes[index] : 0;
+    std::uint64_t low = 0;
+    for (int index = kAccumulatorTopByte - 1; index >= 0; --index)
+        low = low << 8 | packed.bytes[index];
+    return low;
+}
+
+// Spelled out, the eight byte stores merge into one, which the arithmetic's
+// load of the same word then receives directly.
+void SetLowDigits(PackedDecimal* packed, std::uint64_t low)
+{
+    packed->bytes[0] = static_cast<std::uint8_t>(low);
+    packed->bytes[1] = static_cast<std::uint8_t>(low >> 8);
+    packed->bytes[2] = static_cast<std::uint8_t>(low >> 16);
+    packed->bytes[3] = static_cast<std::uint8_t>(low >> 24);
+    packed->bytes[4] = static_cast<std::uint8_t>(low >> 32);
+    packed->bytes[5] = static_cast<std::uint8_t>(low >> 40);
+    packed->bytes[6] = static_cast<std::uint8_t>(low >> 48);
+    packed->bytes[7] = static_cast<std::uint8_t>(low >> 56);
 }
 
 }  // namespace
 
 void ClearAccumulator(PackedAccumulator* accumulator)
 {
-    for (std::uint8_t& byte : accumulator->packed.bytes) byte = 0;
+    SetLowDigits(&accumulator->packed, 0);
+    accumulator->packed.bytes[kAccumulatorTopByte] = 0;
+    accumulator->packed.bytes[kAccumulatorSignByte] = 0;
     accumulator->writeByte = kAccumulatorTopByte;
 }
 
@@ -26,7 +47,8 @@ void SetAccumulatorSign(PackedAccumulator* accumulator, bool negative)
 
 void StoreDigitPair(PackedAccumulator* accumulator, int high, int low)
 {
-    accumulator->packed.bytes[accumulator->writeByte] = static_cast<std::uint8_t>((high << 4) | low);
+    accumulator->packed.bytes[accumulator->writeByte] =
+        static_cast<std::uint8_t>((high << 4) | low);
     accumulator->writeByte -= 1;
 }
 
@@ -37,20 +59,21 @@ void StoreLoneDigit(PackedAccumulator* accumulator, int digit)
 
 void RightAlignDigits(PackedAccumulator* accumulator, int count)
 {
-    // Every digit moves down by `shift` nibble places: whole bytes when the
-    // shift is even; otherwise each new byte takes its low nibble from the
-    // high nibble of one source byte and its high nibble from the low nibble
-    // of the next. Upward, so each source byte is read before it is written.
-    const int shift = kAccumulatorDigits - count;
-    const int byteShift = shift / 2;
+    // The 18 digit places (bytes 0..8) as one 72-bit number, `top` above
+    // `low`, shifted down by four bits per empty place: the stored digits
+    // drop to the bottom and zeros fill the places above them.
     PackedDecimal& packed = accumulator->packed;
-    for (int index = 0; index <= kAccumulatorTopByte; ++index) {
-        const std::uint8_t low = DigitByte(packed, index + byteShift);
-        if (shift % 2 == 0) {
-            packed.bytes[index] = low;
-            continue;
-        }
-        const std::uint8_t high = DigitByte(packed, index + byteShift + 1);
-        packed.bytes[index] = static_cast<std::uint8_t>((low >> 4) | ((high & 0x0F) << 4));
+    const auto shift = static_cast<unsigned>(4 * (kAccumulatorDigits - count));
+    const std::uint64_t top = packed.bytes[kAccumulatorTopByte];
+    const std::uint64_t low = LowDigitsOf(packed);
+    std::uint64_t alignedLow = low;
+    if (shift >= 64) {
+        alignedLow = top >> (shift - 64);
+    } else if (shift > 0) {
+        alignedLow = low >> shift | top << (64 - shift);
     }
+    SetLowDigits(&packed, alignedLow);
+    packed.bytes[kAccumulatorTopByte] = static_cast<std::uint8_t>(shift < 8 ? top >> shift : 0);
 }
+
+}  // namespace QUORVEL_CORE_NAMESPACE

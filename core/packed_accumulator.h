@@ -4,7 +4,10 @@
 // right-aligned, which RightAlignDigits does in place.
 #pragma once
 
+#include "core/core_namespace.h"
 #include "core/extended.h"
+
+inline namespace QUORVEL_CORE_NAMESPACE {
 
 constexpr int kAccumulatorDigits = 18;
 constexpr int kAccumulatorTopByte = 8;
@@ -24,3 +27,5 @@ void StoreLoneDigit(PackedAccumulator* accumulator, int digit);
 // Moves the `count` stored digits down so the last one is the units digit,
 // zeroing every place above them. The sign byte is left as written.
 void RightAlignDigits(PackedAccumulator* accumulator, int count);
+
+}  // namespace QUORVEL_CORE_NAMESPACE

@@ -1,6 +1,8 @@
 #include "core/extended_ops.h"
 #include "core/soft/soft_internal.h"
 
+inline namespace QUORVEL_CORE_NAMESPACE {
+
 namespace ext {
 
 // FADD.
@@ -14,3 +16,5 @@ Extended Add(const Extended& a, const Extended& b)
 }
 
 }  // namespace ext
+
+}  // namespace QUORVEL_CORE_NAMESPACE

@@ -2,6 +2,8 @@
 
 #include "core/soft/soft_internal.h"
 
+inline namespace QUORVEL_CORE_NAMESPACE {
+
 namespace ext {
 namespace soft {
 
@@ -12,8 +14,8 @@ Extended AddMagnitudes(const Extended& a, const Extended& b, bool sign)
     }
     std::int32_t expA = AlignedExponentOf(a);
     std::int32_t expB = AlignedExponentOf(b);
-    std::uint64_t sigA = SignificandField(a);
-    std::uint64_t sigB = SignificandField(b);
+    std::uint64_t sigA = SignificandOf(a);
+    std::uint64_t sigB = SignificandOf(b);
     if (expA < expB) {
         std::swap(expA, expB);
         std::swap(sigA, sigB);
@@ -31,3 +33,5 @@ Extended AddMagnitudes(const Extended& a, const Extended& b, bool sign)
 
 }  // namespace soft
 }  // namespace ext
+
+}  // namespace QUORVEL_CORE_NAMESPACE

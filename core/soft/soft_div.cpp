@@ -1,6 +1,8 @@
 #include "core/extended_ops.h"
 #include "core/soft/soft_internal.h"
 
+inline namespace QUORVEL_CORE_NAMESPACE {
+
 namespace ext {
 namespace {
 
@@ -74,3 +76,5 @@ Extended Div(const Extended& a, const Extended& b)
 }
 
 }  // namespace ext
+
+}  // namespace QUORVEL_CORE_NAMESPACE

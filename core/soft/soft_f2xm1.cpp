@@ -1,5 +1,5 @@
 // F2XM1, correctly rounded. A 128-bit evaluation with a bounded error (see
-// soft_f2xm1_table.cpp) settles almost every operand: if both ends of its
+// soft_f2xm1_wide.cpp) settles almost every operand: if both ends of its
 // error interval round to the same value, so does the exact value. Otherwise
 // (for fewer than one operand in 2^50) a 320-bit series decides. 2^x - 1 is irrational for every
 // rational x except 0 and +-1, so no exact tie ever needs the slow path to
@@ -7,6 +7,8 @@
 #include "core/extended_ops.h"
 #include "core/soft/soft_internal.h"
 #include "core/soft/soft_test_hooks.h"
+
+inline namespace QUORVEL_CORE_NAMESPACE {
 
 namespace ext {
 namespace {
@@ -47,6 +49,12 @@ void SetTwoToXMinusOneSource(TwoToXMinusOneSource source)
     g_twoToXMinusOneSource = source;
 }
 
+namespace soft {
+
+bool TwoToXMinusOneIsCorrectlyRounded() { return g_twoToXMinusOneSource == nullptr; }
+
+}  // namespace soft
+
 Extended TwoToXMinusOne(const Extended& a)
 {
     if (g_twoToXMinusOneSource != nullptr) return g_twoToXMinusOneSource(a);
@@ -54,3 +62,5 @@ Extended TwoToXMinusOne(const Extended& a)
 }
 
 }  // namespace ext
+
+}  // namespace QUORVEL_CORE_NAMESPACE

@@ -1,6 +1,8 @@
-// The constants of the 128-bit F2XM1 evaluation (soft_f2xm1_table.cpp), each
+// The constants of the 128-bit F2XM1 evaluation (soft_f2xm1_wide.cpp), each
 // the exact value rounded to nearest at the stated number of fraction bits.
 #include "core/soft/soft_internal.h"
+
+inline namespace QUORVEL_CORE_NAMESPACE {
 
 namespace ext {
 namespace soft {
@@ -287,3 +289,5 @@ const std::uint64_t kLn2PowerTail[kLn2PowerTailCount] = {
 
 }  // namespace soft
 }  // namespace ext
+
+}  // namespace QUORVEL_CORE_NAMESPACE

@@ -8,6 +8,8 @@
 // by the usual estimate of worst cases); an exact tie never occurs.
 #include "core/soft/soft_internal.h"
 
+inline namespace QUORVEL_CORE_NAMESPACE {
+
 namespace ext {
 namespace soft {
 
@@ -153,3 +155,5 @@ Extended TwoToXMinusOneSeries(const Unpacked& x)
 
 }  // namespace soft
 }  // namespace ext
+
+}  // namespace QUORVEL_CORE_NAMESPACE

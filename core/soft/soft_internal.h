@@ -7,8 +7,11 @@
 
 #include <cstdint>
 
+#include "core/core_namespace.h"
 #include "core/extended.h"
 #include "core/soft/uint128.h"
+
+inline namespace QUORVEL_CORE_NAMESPACE {
 
 namespace ext {
 namespace soft {
@@ -21,21 +24,6 @@ constexpr std::uint64_t kQuietBit = 0x4000000000000000u;
 // The default NaN of a masked invalid operation: negative, quiet, no payload.
 constexpr Extended kIndefinite = MakeExtended(0xFFFF, 0xC000000000000000u);
 
-// The fields of the 10-byte image, each read or written as one word: the
-// bytes are spelled out one by one, a pattern compilers turn into a single
-// load or store at any optimisation level that merges them (a loop over the
-// bytes stays a loop of byte moves at -O2).
-constexpr std::uint64_t SignificandField(const Extended& x)
-{
-    return static_cast<std::uint64_t>(x.bytes[0]) | static_cast<std::uint64_t>(x.bytes[1]) << 8 |
-           static_cast<std::uint64_t>(x.bytes[2]) << 16 |
-           static_cast<std::uint64_t>(x.bytes[3]) << 24 |
-           static_cast<std::uint64_t>(x.bytes[4]) << 32 |
-           static_cast<std::uint64_t>(x.bytes[5]) << 40 |
-           static_cast<std::uint64_t>(x.bytes[6]) << 48 |
-           static_cast<std::uint64_t>(x.bytes[7]) << 56;
-}
-
 constexpr bool SignOf(const Extended& x)
 {
     return (x.bytes[9] & 0x80) != 0;
@@ -46,21 +34,12 @@ constexpr std::int32_t ExponentOf(const Extended& x)
     return SignAndExponentOf(x) & 0x7FFF;
 }
 
+// The fields as the model works with them; the image itself is read and
+// written by core/extended.h alone.
 constexpr Extended Pack(bool sign, std::int32_t exp, std::uint64_t sig)
 {
-    const std::uint32_t top = (sign ? 0x8000u : 0u) | static_cast<std::uint32_t>(exp);
-    Extended x{};
-    x.bytes[0] = static_cast<std::uint8_t>(sig);
-    x.bytes[1] = static_cast<std::uint8_t>(sig >> 8);
-    x.bytes[2] = static_cast<std::uint8_t>(sig >> 16);
-    x.bytes[3] = static_cast<std::uint8_t>(sig >> 24);
-    x.bytes[4] = static_cast<std::uint8_t>(sig >> 32);
-    x.bytes[5] = static_cast<std::uint8_t>(sig >> 40);
-    x.bytes[6] = static_cast<std::uint8_t>(sig >> 48);
-    x.bytes[7] = static_cast<std::uint8_t>(sig >> 56);
-    x.bytes[8] = static_cast<std::uint8_t>(top);
-    x.bytes[9] = static_cast<std::uint8_t>(top >> 8);
-    return x;
+    return MakeExtended(
+        static_cast<std::uint16_t>((sign ? 0x8000u : 0u) | static_cast<std::uint32_t>(exp)), sig);
 }
 
 constexpr Extended PackZero(bool sign)
@@ -81,7 +60,7 @@ enum class Class { kZero, kFinite, kInfinity, kNaN, kUnsupported };
 constexpr Class Classify(const Extended& x)
 {
     const std::int32_t exp = ExponentOf(x);
-    const std::uint64_t sig = SignificandField(x);
+    const std::uint64_t sig = SignificandOf(x);
     if (exp == kMaxExponent) {
         if ((sig & kIntegerBit) == 0) return Class::kUnsupported;
         return (sig << 1) == 0 ? Class::kInfinity : Class::kNaN;
@@ -115,7 +94,7 @@ constexpr std::int32_t AlignedExponentOf(const Extended& x)
 // Inline, like the field access it is made of: every operation unpacks.
 constexpr Unpacked Unpack(const Extended& x)
 {
-    const std::uint64_t sig = SignificandField(x);
+    const std::uint64_t sig = SignificandOf(x);
     const int shift = CountLeadingZeros64(sig);
     return {SignOf(x), AlignedExponentOf(x) - shift, sig << shift};
 }
@@ -153,6 +132,8 @@ Extended SubMagnitudes(const Extended& a, const Extended& b, bool sign);
 
 // 2^x - 1, correctly rounded, for any operand.
 Extended TwoToXMinusOneCorrect(const Extended& x);
+// False while a test has another 2^x - 1 installed (soft_test_hooks.h).
+bool TwoToXMinusOneIsCorrectlyRounded();
 
 // 2^x - 1 for finite non-zero x with |x| <= 1, before rounding: the value is
 // sig * 2^(exp - kBias - 126) with sig below 2^127, and the exact value lies
@@ -189,3 +170,5 @@ extern const std::uint64_t kLn2Series[kSeriesLimbs];
 
 }  // namespace soft
 }  // namespace ext
+
+}  // namespace QUORVEL_CORE_NAMESPACE

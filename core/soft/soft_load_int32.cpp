@@ -1,6 +1,8 @@
 #include "core/extended_ops.h"
 #include "core/soft/soft_internal.h"
 
+inline namespace QUORVEL_CORE_NAMESPACE {
+
 namespace ext {
 
 // FILD m32.
@@ -12,3 +14,5 @@ Extended LoadInt32(std::int32_t value)
 }
 
 }  // namespace ext
+
+}  // namespace QUORVEL_CORE_NAMESPACE

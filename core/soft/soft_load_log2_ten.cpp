@@ -1,5 +1,7 @@
 #include "core/extended_ops.h"
 
+inline namespace QUORVEL_CORE_NAMESPACE {
+
 namespace ext {
 namespace {
 
@@ -17,3 +19,5 @@ Extended LoadLog2Ten()
 }
 
 }  // namespace ext
+
+}  // namespace QUORVEL_CORE_NAMESPACE

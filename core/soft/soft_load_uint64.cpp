@@ -1,6 +1,8 @@
 #include "core/extended_ops.h"
 #include "core/soft/soft_internal.h"
 
+inline namespace QUORVEL_CORE_NAMESPACE {
+
 namespace ext {
 
 Extended LoadUint64(std::uint64_t value)
@@ -9,3 +11,5 @@ Extended LoadUint64(std::uint64_t value)
 }
 
 }  // namespace ext
+
+}  // namespace QUORVEL_CORE_NAMESPACE

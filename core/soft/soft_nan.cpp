@@ -3,20 +3,22 @@
 // significands also makes a quiet NaN beat a signaling one.
 #include "core/soft/soft_internal.h"
 
+inline namespace QUORVEL_CORE_NAMESPACE {
+
 namespace ext {
 namespace soft {
 
 Extended QuietNaN(const Extended& a)
 {
-    return Pack(SignOf(a), kMaxExponent, SignificandField(a) | kQuietBit);
+    return Pack(SignOf(a), kMaxExponent, SignificandOf(a) | kQuietBit);
 }
 
 Extended PropagateNaN(const Extended& a, const Extended& b)
 {
     if (Classify(b) != Class::kNaN) return QuietNaN(a);
     if (Classify(a) != Class::kNaN) return QuietNaN(b);
-    const std::uint64_t sigA = SignificandField(a);
-    const std::uint64_t sigB = SignificandField(b);
+    const std::uint64_t sigA = SignificandOf(a);
+    const std::uint64_t sigB = SignificandOf(b);
     if (sigA != sigB) return QuietNaN(sigA > sigB ? a : b);
     return QuietNaN(SignOf(a) ? b : a);
 }
@@ -38,3 +40,5 @@ bool TakeInvalidOrNaN(const Extended& a, const Extended& b, Extended* result)
 
 }  // namespace soft
 }  // namespace ext
+
+}  // namespace QUORVEL_CORE_NAMESPACE

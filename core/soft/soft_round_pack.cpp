@@ -4,6 +4,8 @@
 // masked).
 #include "core/soft/soft_internal.h"
 
+inline namespace QUORVEL_CORE_NAMESPACE {
+
 namespace ext {
 namespace soft {
 namespace {
@@ -70,3 +72,5 @@ Extended RoundPack(bool sign, std::int32_t exp, std::uint64_t sig, std::uint64_t
 
 }  // namespace soft
 }  // namespace ext
+
+}  // namespace QUORVEL_CORE_NAMESPACE

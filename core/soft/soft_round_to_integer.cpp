@@ -1,6 +1,8 @@
 #include "core/extended_ops.h"
 #include "core/soft/soft_internal.h"
 
+inline namespace QUORVEL_CORE_NAMESPACE {
+
 namespace ext {
 
 // FRNDINT, to nearest even. From 2^63 up every value is an integer already.
@@ -22,3 +24,5 @@ Extended RoundToInteger(const Extended& a)
 }
 
 }  // namespace ext
+
+}  // namespace QUORVEL_CORE_NAMESPACE

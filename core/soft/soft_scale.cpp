@@ -1,6 +1,8 @@
 #include "core/extended_ops.h"
 #include "core/soft/soft_internal.h"
 
+inline namespace QUORVEL_CORE_NAMESPACE {
+
 namespace ext {
 namespace {
 
@@ -38,7 +40,9 @@ Extended Scale(const Extended& a, const Extended& exponent)
     if (classA == soft::Class::kInfinity) return soft::PackInfinity(sign);
     if (classA == soft::Class::kZero) return soft::PackZero(sign);
     return soft::RoundPack(sign, soft::AlignedExponentOf(a) + ScaleCount(exponent),
-                           soft::SignificandField(a), 0);
+                           SignificandOf(a), 0);
 }
 
 }  // namespace ext
+
+}  // namespace QUORVEL_CORE_NAMESPACE

@@ -3,8 +3,11 @@
 // nearest with a 64-bit significand and masked exceptions, which is exactly
 // the state FNINIT would set, and keeps nothing between calls. So there is
 // nothing to save, re-initialise, restore or push, and a caller's state
-// cannot be disturbed.
+// cannot be disturbed. Without a register stack nothing can be handed back on
+// one: PushOnStack says so.
 #include "core/extended_ops.h"
+
+inline namespace QUORVEL_CORE_NAMESPACE {
 
 namespace ext {
 
@@ -18,6 +21,11 @@ void Restore(const SavedState* /*saved*/) {}
 
 void Reset() {}
 
-void PushOnStack(const Extended& /*value*/) {}
+bool PushOnStack(const Extended& /*value*/)
+{
+    return false;
+}
 
 }  // namespace ext
+
+}  // namespace QUORVEL_CORE_NAMESPACE

@@ -1,6 +1,8 @@
 #include "core/extended_ops.h"
 #include "core/soft/soft_internal.h"
 
+inline namespace QUORVEL_CORE_NAMESPACE {
+
 namespace ext {
 
 // FSUB: a - b is a + (-b), but a NaN b propagates with its own sign.
@@ -14,3 +16,5 @@ Extended Sub(const Extended& a, const Extended& b)
 }
 
 }  // namespace ext
+
+}  // namespace QUORVEL_CORE_NAMESPACE

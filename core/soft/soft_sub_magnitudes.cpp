@@ -2,6 +2,8 @@
 
 #include "core/soft/soft_internal.h"
 
+inline namespace QUORVEL_CORE_NAMESPACE {
+
 namespace ext {
 namespace soft {
 
@@ -18,8 +20,8 @@ Extended SubMagnitudes(const Extended& a, const Extended& b, bool sign)
     if (infiniteB) return PackInfinity(!sign);
     std::int32_t expA = AlignedExponentOf(a);
     std::int32_t expB = AlignedExponentOf(b);
-    std::uint64_t sigA = SignificandField(a);
-    std::uint64_t sigB = SignificandField(b);
+    std::uint64_t sigA = SignificandOf(a);
+    std::uint64_t sigB = SignificandOf(b);
     // An exact cancellation is +0 when rounding to nearest, whatever the signs.
     if (expA == expB && sigA == sigB) return PackZero(false);
     if (expA < expB || (expA == expB && sigA < sigB)) {
@@ -34,3 +36,5 @@ Extended SubMagnitudes(const Extended& a, const Extended& b, bool sign)
 
 }  // namespace soft
 }  // namespace ext
+
+}  // namespace QUORVEL_CORE_NAMESPACE

@@ -4,7 +4,10 @@
 // this one permitted difference drops out. Never set outside tests.
 #pragma once
 
+#include "core/core_namespace.h"
 #include "core/extended.h"
+
+inline namespace QUORVEL_CORE_NAMESPACE {
 
 namespace ext {
 
@@ -14,3 +17,5 @@ using TwoToXMinusOneSource = Extended (*)(const Extended&);
 void SetTwoToXMinusOneSource(TwoToXMinusOneSource source);
 
 }  // namespace ext
+
+}  // namespace QUORVEL_CORE_NAMESPACE

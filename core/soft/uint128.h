@@ -2,14 +2,17 @@
 // plain 64-bit integer arithmetic so they build on any compiler and target
 // (no floating point).
 //
-// This header is the one place that looks at the compiler. Where it offers a
-// 64 x 64 -> 128-bit product (__int128) or a count-leading-zeros builtin,
-// Mul64To128 and CountLeadingZeros64 use them; the portable forms below stay
-// compiled everywhere and are what targets without them (32-bit ones lack
-// __int128) run.
+// This header is where the model looks at the compiler (the image packing in
+// core/extended.h aside). Where it offers a 64 x 64 -> 128-bit product
+// (__int128) or a count-leading-zeros builtin, Mul64To128 and
+// CountLeadingZeros64 use them; the portable forms below stay compiled
+// everywhere and are what targets without them (32-bit ones lack __int128)
+// run.
 #pragma once
 
 #include <cstdint>
+
+#include "core/core_namespace.h"
 
 #if defined(__SIZEOF_INT128__)
 #define QUORVEL_SOFT_NATIVE_UINT128 1
@@ -23,6 +26,7 @@
 #define QUORVEL_SOFT_BUILTIN_CLZ 0
 #endif
 
+inline namespace QUORVEL_CORE_NAMESPACE {
 namespace ext {
 namespace soft {
 
@@ -166,3 +170,5 @@ constexpr int CountLeadingZeros64(std::uint64_t a)
 
 }  // namespace soft
 }  // namespace ext
+
+}  // namespace QUORVEL_CORE_NAMESPACE

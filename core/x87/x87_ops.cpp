@@ -8,6 +8,8 @@
 // AT&T syntax, valid for both i686 and x86-64.
 #include "core/extended_ops.h"
 
+inline namespace QUORVEL_CORE_NAMESPACE {
+
 namespace ext {
 namespace {
 
@@ -44,10 +46,15 @@ void Restore(const SavedState* saved) { asm volatile("frstor %0" : : "m"(*saved)
 
 void Reset() { asm volatile("fninit" : : : "memory"); }
 
-void PushOnStack(const Extended& value)
+bool PushOnStack(const Extended& value)
 {
     asm volatile("ffree %%st(7)\n\tfldt %0" : : "m"(value) : "memory");
+    return true;
 }
+
+// The unit's F2XM1 may differ from a correctly rounded one in the last bit,
+// and only the unit knows which way: every power is computed where it is used.
+const Extended* PrecomputedPowerOfTen(std::int32_t /*x*/) { return nullptr; }
 
 Extended LoadPacked(const PackedDecimal& packed)
 {
@@ -105,3 +112,5 @@ std::int32_t StoreInt32(const Extended& value)
 }
 
 }  // namespace ext
+
+}  // namespace QUORVEL_CORE_NAMESPACE

@@ -39,7 +39,7 @@ TEST(CallerFpuState, StoreModeLeavesItUntouched)
     const FpuImage state = HostileState();
     for (const char* text : kTexts) {
         Extended destination{};
-        const FpuCallResult call = CallWithFpuState(ReadDecimal, state, text, &destination, 1);
+        const FpuCallResult call = CallWithFpuState(ReadDecimal, state, text, &destination, kReadDecimalStore);
         SCOPED_TRACE(text);
         ExpectSameState(state, call.after);
     }
@@ -58,7 +58,7 @@ TEST(CallerFpuState, HandBackPushesOnlyOnSuccess)
             continue;
         }
         Extended stored{};
-        ASSERT_NE(ReadDecimal(text, &stored, 1), 0u);
+        ASSERT_NE(ReadDecimal(text, &stored, kReadDecimalStore), 0u);
         EXPECT_EQ(FpuWord(call.after, kFpuControlWord), FpuWord(state, kFpuControlWord));
         EXPECT_EQ(FpuTop(call.after), (FpuTop(state) + 7) % 8);
         EXPECT_EQ(HexOf(FpuRegister(call.after, 0)), HexOf(stored));

@@ -46,7 +46,7 @@ TEST(GoldenTable, ReadDecimalStoresTheTabledBytes)
         ASSERT_GE(row.size(), 2u);
         const std::string text = UnescapeText(row[0]);
         Extended value{};
-        const bool accepted = ReadDecimal(text.c_str(), &value, 1) != 0;
+        const bool accepted = ReadDecimal(text.c_str(), &value, kReadDecimalStore) != 0;
         const std::string outcome = ReadingOutcome(accepted, value);
         if (outcome == Expected(row, 1)) continue;
         if (++mismatches <= kReportedMismatches)

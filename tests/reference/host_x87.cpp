@@ -1,31 +1,26 @@
 #include "tests/reference/host_x87.h"
 
-#include <cfloat>
 #include <cmath>
 #include <cstdlib>
-#include <cstring>
 
 #include "tests/reference/two_to_x_minus_one.h"
+#include "tests/support/host_unit.h"
 
 namespace reference {
 
 bool HaveHostX87()
 {
-    return LDBL_MANT_DIG == 64 && LDBL_MAX_EXP == 16384 && HaveUnit();
+    return unit::kLongDoubleIsExtended;
 }
 
 Extended HostImage(long double x)
 {
-    Extended image;
-    std::memcpy(image.bytes, &x, sizeof image.bytes);
-    return image;
+    return unit::ImageOfLongDouble(x);
 }
 
 long double HostValue(const Extended& image)
 {
-    long double x = 0;
-    std::memcpy(&x, image.bytes, sizeof image.bytes);
-    return x;
+    return unit::LongDoubleOf(image);
 }
 
 long double HostPowerOfTen(std::int32_t x)

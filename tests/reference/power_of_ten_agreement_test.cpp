@@ -6,7 +6,7 @@
 #include <iostream>
 #include <limits>
 
-#include "core/decimal_reader.h"
+#include "core/power_of_ten.h"
 #include "tests/reference/agreement_inputs.h"
 #include "tests/reference/extended_mpfr.h"
 #include "tests/reference/model_power_of_ten.h"

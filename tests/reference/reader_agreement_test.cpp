@@ -16,7 +16,8 @@
 namespace reference {
 namespace {
 
-constexpr std::uint32_t kStoreModes[] = {1, 0, 0x7F, 0xFFFFFF7Fu};
+// The calculator's mode, and other words with bit 7 clear: only that bit counts.
+constexpr std::uint32_t kStoreModes[] = {kReadDecimalStore, 0, 0x7F, 0xFFFFFF7Fu};
 constexpr int kReportedMismatches = 20;
 
 // The slot ReadDecimal writes, with guard bytes behind it.

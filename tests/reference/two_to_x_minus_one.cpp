@@ -4,6 +4,7 @@
 #include <cstdlib>
 
 #include "tests/reference/extended_mpfr.h"
+#include "tests/support/host_unit.h"
 
 namespace reference {
 
@@ -11,10 +12,6 @@ namespace {
 
 constexpr mpfr_prec_t kFirstWorkingPrecision = 192;
 constexpr mpfr_prec_t kPrecisionStep = 64;
-
-// Control word for 64-bit precision, round to nearest, all exceptions masked:
-// what FNINIT sets, pinned here so a caller's setting cannot leak in.
-[[maybe_unused]] constexpr std::uint16_t kExtendedNearest = 0x037F;
 
 }  // namespace
 
@@ -42,62 +39,20 @@ void TwoToXMinusOneCorrectlyRounded(mpfr_t result, const mpfr_t f)
     }
 }
 
-#if (defined(__i386__) || defined(__x86_64__)) && (defined(__GNUC__) || defined(__clang__))
-
 bool HaveUnit()
 {
-    return true;
+    return unit::kHaveUnit;
 }
 
 Extended UnitF2xm1(const Extended& x)
 {
-    Extended result;
-    std::uint16_t callerControl;
-    const std::uint16_t control = kExtendedNearest;
-    asm volatile(
-        "fnstcw %1\n\t"
-        "fldcw %3\n\t"
-        "fldt %2\n\t"
-        "f2xm1\n\t"
-        "fstpt %0\n\t"
-        "fldcw %1"
-        : "=m"(result), "=m"(callerControl)
-        : "m"(x), "m"(control));
-    return result;
+    return unit::TwoToXMinusOne(x);
 }
 
 Extended UnitLog2Ten()
 {
-    Extended result;
-    std::uint16_t callerControl;
-    const std::uint16_t control = kExtendedNearest;
-    asm volatile(
-        "fnstcw %1\n\t"
-        "fldcw %2\n\t"
-        "fldl2t\n\t"
-        "fstpt %0\n\t"
-        "fldcw %1"
-        : "=m"(result), "=m"(callerControl)
-        : "m"(control));
-    return result;
+    return unit::LoadLog2Ten();
 }
-
-#else
-
-bool HaveUnit()
-{
-    return false;
-}
-Extended UnitF2xm1(const Extended&)
-{
-    std::abort();
-}
-Extended UnitLog2Ten()
-{
-    std::abort();
-}
-
-#endif
 
 void TwoToXMinusOneFromUnit(mpfr_t result, const mpfr_t f)
 {

@@ -8,7 +8,7 @@
 #include <string>
 
 #include "core/extended_ops.h"
-#include "tests/soft/host_unit.h"
+#include "tests/support/host_unit.h"
 #include "tests/soft/mismatch.h"
 #include "tests/soft/operands.h"
 

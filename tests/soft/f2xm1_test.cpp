@@ -14,7 +14,7 @@
 #include "core/extended_ops.h"
 #include "core/soft/soft_internal.h"
 #include "core/soft/soft_test_hooks.h"
-#include "tests/soft/host_unit.h"
+#include "tests/support/host_unit.h"
 #include "tests/soft/mismatch.h"
 #include "tests/soft/operands.h"
 

@@ -27,6 +27,8 @@
 // paths claim 4.
 #include "core/soft/soft_internal.h"
 
+inline namespace QUORVEL_CORE_NAMESPACE {
+
 namespace ext {
 namespace soft {
 namespace {
@@ -129,3 +131,5 @@ WideResult TwoToXMinusOneWide(const Unpacked& x)
 
 }  // namespace soft
 }  // namespace ext
+
+}  // namespace QUORVEL_CORE_NAMESPACE
