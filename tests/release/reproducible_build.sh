@@ -29,23 +29,21 @@ pack() {  # pack BUILD: makes the .deb in BUILD as the release does
   (cd "$1" && cpack --config CPackConfig.cmake -G DEB >/dev/null)
 }
 
-explain_deb() {  # explain_deb A B: names the members of two .debs that differ
-  local side member
-  for side in a b; do
-    rm -rf "$work/explain/$side" && mkdir -p "$work/explain/$side"
-  done
-  (cd "$work/explain/a" && ar x "$1") && (cd "$work/explain/b" && ar x "$2")
+explain_deb() {  # explain_deb A B: names the members of two .debs that differ, and how
+  local dir=$work/explain member side
+  rm -rf "$dir" && mkdir -p "$dir/a" "$dir/b"
+  (cd "$dir/a" && ar x "$1") && (cd "$dir/b" && ar x "$2")
   for member in $(ar t "$1"); do
-    cmp -s "$work/explain/a/$member" "$work/explain/b/$member" && continue
+    cmp -s "$dir/a/$member" "$dir/b/$member" && continue
     echo "  member $member differs"
     [[ $member == *.tar.* ]] || continue
-    diff <(tar --full-time -tvf "$work/explain/a/$member") \
-         <(tar --full-time -tvf "$work/explain/b/$member") | sed 's/^/    /' || true
+    # First times, owners, modes and order, then the files' contents.
+    diff <(tar --full-time -tvf "$dir/a/$member") <(tar --full-time -tvf "$dir/b/$member") \
+      | head -n 12 | sed 's/^/    /' || true
     for side in a b; do
-      mkdir "$work/explain/$side/${member%%.*}"
-      tar -xf "$work/explain/$side/$member" -C "$work/explain/$side/${member%%.*}"
+      mkdir "$dir/$side/${member%%.*}" && tar -xf "$dir/$side/$member" -C "$dir/$side/${member%%.*}"
     done
-    diff -rq "$work/explain/a/${member%%.*}" "$work/explain/b/${member%%.*}" | sed 's/^/    /' || true
+    (cd "$dir" && diff -rq "a/${member%%.*}" "b/${member%%.*}" | sed 's/^/    /') || true
   done
 }
 
