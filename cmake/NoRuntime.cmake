@@ -8,35 +8,8 @@
 # true), its data is never executed (NX_COMPAT), it installs no exception
 # handlers (NO_SEH) and it is terminal-server aware.
 #
-# Two builds of one commit give the same bytes: the time stamp in the file
-# header is SOURCE_DATE_EPOCH (the commit time unless the environment sets
-# it), and no path of the source or build tree reaches the file.
-
-# The time the release is stamped with, in seconds since 1970.
-if(DEFINED ENV{SOURCE_DATE_EPOCH})
-  set(QUORVEL_SOURCE_DATE_EPOCH $ENV{SOURCE_DATE_EPOCH})
-else()
-  execute_process(COMMAND git log -1 --format=%ct
-                  WORKING_DIRECTORY ${PROJECT_SOURCE_DIR}
-                  OUTPUT_VARIABLE QUORVEL_SOURCE_DATE_EPOCH OUTPUT_STRIP_TRAILING_WHITESPACE
-                  RESULT_VARIABLE git_failed ERROR_QUIET)
-  if(git_failed OR NOT QUORVEL_SOURCE_DATE_EPOCH)
-    set(QUORVEL_SOURCE_DATE_EPOCH 0)
-  endif()
-  # A new commit moves the time stamp: configure again when HEAD moves.
-  execute_process(COMMAND git rev-parse --absolute-git-dir
-                  WORKING_DIRECTORY ${PROJECT_SOURCE_DIR}
-                  OUTPUT_VARIABLE git_dir OUTPUT_STRIP_TRAILING_WHITESPACE ERROR_QUIET)
-  if(git_dir AND EXISTS ${git_dir}/logs/HEAD)
-    set_property(DIRECTORY ${PROJECT_SOURCE_DIR} APPEND PROPERTY CMAKE_CONFIGURE_DEPENDS
-                 ${git_dir}/logs/HEAD)
-  endif()
-endif()
-
-if(WIN32)
-  add_compile_options(-ffile-prefix-map=${PROJECT_SOURCE_DIR}=.
-                      -ffile-prefix-map=${PROJECT_BINARY_DIR}=.)
-endif()
+# The header's time stamp is the release's SOURCE_DATE_EPOCH
+# (cmake/Reproducible.cmake).
 
 function(quorvel_no_runtime_program target)
   target_compile_options(${target} PRIVATE -fno-exceptions -fno-rtti

@@ -1,12 +1,51 @@
 #!/usr/bin/env bash
-# Builds Quorvel.exe and its release archive twice more, from copies of the
-# source tree in two unrelated directories, and requires the same sha256 for
-# both files in all three builds (this one included). Any path, clock or
-# file-order leak into the outputs shows up as a difference.
-# Usage: reproducible_build.sh SOURCE_DIR THIS_BUILD_DIR WORK_DIR EPOCH
+# Builds a release twice more, from copies of the source tree in two unrelated
+# directories, and requires the same sha256 for its files in all three builds
+# (this one included). Any path, clock or file-order leak into the outputs
+# shows up as a difference.
+#   windows: Quorvel.exe and Quorvel-1.0.0-win32.zip
+#   deb:     the Linux program packed by CPack into its .deb
+# Usage: reproducible_build.sh windows|deb SOURCE_DIR THIS_BUILD_DIR WORK_DIR EPOCH OUTPUT...
 set -euo pipefail
-source_dir=$1 this_build=$2 work=$3 epoch=$4
-outputs=(Quorvel.exe Quorvel-1.0.0-win32.zip)
+kind=$1 source_dir=$2 this_build=$3 work=$4 epoch=$5
+outputs=("${@:6}")
+
+build() {  # build TREE: configures TREE-build, builds and packs the outputs
+  case $kind in
+    windows)
+      SOURCE_DATE_EPOCH=$epoch cmake -S "$1" -B "$1-build" -G "Unix Makefiles" \
+        -DCMAKE_TOOLCHAIN_FILE="$1/cmake/mingw-i686.cmake" -DCMAKE_BUILD_TYPE=MinSizeRel \
+        -DBUILD_TESTING=OFF >/dev/null
+      cmake --build "$1-build" --target release-archive -j 2 >/dev/null ;;
+    deb)
+      SOURCE_DATE_EPOCH=$epoch cmake -S "$1" -B "$1-build" -G "Unix Makefiles" \
+        -DCMAKE_BUILD_TYPE=Release -DBUILD_TESTING=OFF >/dev/null
+      cmake --build "$1-build" --target quorvel quorvel_package_files -j 2 >/dev/null
+      pack "$1-build" ;;
+  esac
+}
+
+pack() {  # pack BUILD: makes the .deb in BUILD as the release does
+  (cd "$1" && cpack --config CPackConfig.cmake -G DEB >/dev/null)
+}
+
+explain_deb() {  # explain_deb A B: names the members of two .debs that differ, and how
+  local dir=$work/explain member side
+  rm -rf "$dir" && mkdir -p "$dir/a" "$dir/b"
+  (cd "$dir/a" && ar x "$1") && (cd "$dir/b" && ar x "$2")
+  for member in $(ar t "$1"); do
+    cmp -s "$dir/a/$member" "$dir/b/$member" && continue
+    echo "  member $member differs"
+    [[ $member == *.tar.* ]] || continue
+    # First times, owners, modes and order, then the files' contents.
+    diff <(tar --full-time -tvf "$dir/a/$member") <(tar --full-time -tvf "$dir/b/$member") \
+      | head -n 12 | sed 's/^/    /' || true
+    for side in a b; do
+      mkdir "$dir/$side/${member%%.*}" && tar -xf "$dir/$side/$member" -C "$dir/$side/${member%%.*}"
+    done
+    (cd "$dir" && diff -rq "a/${member%%.*}" "b/${member%%.*}" | sed 's/^/    /') || true
+  done
+}
 
 rm -rf "$work"
 trees=("$work/a/src" "$work/second-place/quorvel-copy")
@@ -17,23 +56,29 @@ for tree in "${trees[@]}"; do
   else
     tar -C "$source_dir" --exclude=./build -cf - . | tar -xf - -C "$tree"
   fi
-  SOURCE_DATE_EPOCH=$epoch cmake -S "$tree" -B "$tree-build" -G "Unix Makefiles" \
-    -DCMAKE_TOOLCHAIN_FILE="$tree/cmake/mingw-i686.cmake" -DCMAKE_BUILD_TYPE=MinSizeRel \
-    -DBUILD_TESTING=OFF >/dev/null
-  cmake --build "$tree-build" --target release-archive -j 2 >/dev/null
+  build "$tree"
 done
+[ "$kind" = windows ] || pack "$this_build"
 
 failed=0
+builds=("$this_build" "${trees[0]}-build" "${trees[1]}-build")
 for output in "${outputs[@]}"; do
   sums=()
-  for build in "$this_build" "${trees[0]}-build" "${trees[1]}-build"; do
+  for build in "${builds[@]}"; do
     sums+=("$(sha256sum "$build/$output" | cut -d' ' -f1)")
   done
   if [ "${sums[0]}" = "${sums[1]}" ] && [ "${sums[1]}" = "${sums[2]}" ]; then
     echo "ok: $output sha256 ${sums[0]} in all three builds"
-  else
-    echo "FAIL: $output differs: ${sums[*]}"
-    failed=1
+    continue
+  fi
+  echo "FAIL: $output differs: ${sums[*]}"
+  failed=1
+  if [ "$kind" = deb ]; then
+    for other in 1 2; do
+      [ "${sums[0]}" = "${sums[$other]}" ] && continue
+      echo " ${builds[0]} against ${builds[$other]}:"
+      explain_deb "${builds[0]}/$output" "${builds[$other]}/$output"
+    done
   fi
 done
 [ "$failed" -eq 0 ] && rm -rf "$work"
