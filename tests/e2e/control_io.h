@@ -1,8 +1,7 @@
 // Reading and driving another process's controls with window messages, the
 // way an automation tool does: sent messages to read and set text, posted
 // messages for what a user types or clicks.
-#ifndef QUORVEL_TESTS_E2E_CONTROL_IO_H
-#define QUORVEL_TESTS_E2E_CONTROL_IO_H
+#pragma once
 
 #include <windows.h>
 
@@ -32,5 +31,3 @@ void PostCommand(HWND dialog, int id, WORD notification = 0);
 bool WaitUntilPostedHandled(HWND marker);
 
 }  // namespace e2e
-
-#endif

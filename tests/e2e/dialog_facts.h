@@ -2,8 +2,7 @@
 // addresses. The ids are written down by hand, as a tool's script would hold
 // them; the texts are the ones the program is built to show, written once in
 // res/texts.h (UTF-8) and made UTF-16 here by the compiler.
-#ifndef QUORVEL_TESTS_E2E_DIALOG_FACTS_H
-#define QUORVEL_TESTS_E2E_DIALOG_FACTS_H
+#pragma once
 
 #include "res/texts.h"
 
@@ -35,5 +34,3 @@ constexpr const wchar_t* kAboutText = L"" QUORVEL_ABOUT_TEXT;
 constexpr const wchar_t* kContactNotice = L"" QUORVEL_CONTACT_NOTICE;
 
 }  // namespace e2e
-
-#endif

@@ -1,7 +1,6 @@
 // Every test starts its own Quorvel.exe and drives its dialog; whatever the
 // test leaves behind, the program is ended afterwards.
-#ifndef QUORVEL_TESTS_E2E_DIALOG_FIXTURE_H
-#define QUORVEL_TESTS_E2E_DIALOG_FIXTURE_H
+#pragma once
 
 #include <gtest/gtest.h>
 #include <windows.h>
@@ -36,5 +35,3 @@ class DialogTest : public ::testing::Test {
 };
 
 }  // namespace e2e
-
-#endif

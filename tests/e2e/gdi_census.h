@@ -1,6 +1,5 @@
 // Counting another process's GDI brushes, to see whether they accumulate.
-#ifndef QUORVEL_TESTS_E2E_GDI_CENSUS_H
-#define QUORVEL_TESTS_E2E_GDI_CENSUS_H
+#pragma once
 
 #include <windows.h>
 
@@ -11,5 +10,3 @@ namespace e2e {
 int CountBrushes(HANDLE process);
 
 }  // namespace e2e
-
-#endif

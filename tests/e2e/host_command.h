@@ -1,6 +1,5 @@
 // Running programs of the Linux host (xdotool, ImageMagick) from inside Wine.
-#ifndef QUORVEL_TESTS_E2E_HOST_COMMAND_H
-#define QUORVEL_TESTS_E2E_HOST_COMMAND_H
+#pragma once
 
 #include <string>
 #include <vector>
@@ -21,5 +20,3 @@ HostResult RunOnHost(const std::vector<std::string>& argv, unsigned timeoutMs = 
 std::wstring DosPathOf(const std::string& unixPath);
 
 }  // namespace e2e
-
-#endif

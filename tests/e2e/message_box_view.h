@@ -1,7 +1,6 @@
 // Looking into a message box of another process: its text, the rows the text
 // takes up on the screen, and its icon.
-#ifndef QUORVEL_TESTS_E2E_MESSAGE_BOX_VIEW_H
-#define QUORVEL_TESTS_E2E_MESSAGE_BOX_VIEW_H
+#pragma once
 
 #include <windows.h>
 
@@ -32,5 +31,3 @@ LPCWSTR StockIconShown(HWND box);
 bool DismissBox(HWND box);
 
 }  // namespace e2e
-
-#endif

@@ -1,6 +1,5 @@
 // Starting the real Quorvel.exe, finding its windows and ending it.
-#ifndef QUORVEL_TESTS_E2E_QUORVEL_PROCESS_H
-#define QUORVEL_TESTS_E2E_QUORVEL_PROCESS_H
+#pragma once
 
 #include <windows.h>
 
@@ -23,5 +22,3 @@ DWORD WaitForExit(HANDLE process, unsigned timeoutMs);
 void EndQuorvel(PROCESS_INFORMATION& process, HWND dialog);
 
 }  // namespace e2e
-
-#endif

@@ -1,6 +1,5 @@
 // Comparing what is on the screen with what the platform itself draws.
-#ifndef QUORVEL_TESTS_E2E_SCREEN_PIXELS_H
-#define QUORVEL_TESTS_E2E_SCREEN_PIXELS_H
+#pragma once
 
 #include <windows.h>
 
@@ -23,5 +22,3 @@ Pixels DrawStockIconLike(LPCWSTR id, HWND window, uint32_t background);
 Pixels DrawTextLike(const wchar_t* text, HFONT font, HWND window);
 
 }  // namespace e2e
-
-#endif

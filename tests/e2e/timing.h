@@ -1,7 +1,6 @@
 // Waiting for another process: everything the driver asks of the program is
 // answered asynchronously, so every wait is a poll with a deadline.
-#ifndef QUORVEL_TESTS_E2E_TIMING_H
-#define QUORVEL_TESTS_E2E_TIMING_H
+#pragma once
 
 #include <windows.h>
 
@@ -26,5 +25,3 @@ bool PollUntil(unsigned timeoutMs, Done done)
 }
 
 }  // namespace e2e
-
-#endif

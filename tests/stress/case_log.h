@@ -1,6 +1,5 @@
 // Writing the stress log (format in log_format.h).
-#ifndef QUORVEL_TESTS_STRESS_CASE_LOG_H
-#define QUORVEL_TESTS_STRESS_CASE_LOG_H
+#pragma once
 
 #include <cstdio>
 
@@ -16,5 +15,3 @@ std::FILE* OpenLog(const char* hostPath);
 void WriteCase(std::FILE* log, int index, const StressCase& c, const Observation& seen);
 
 }  // namespace stress
-
-#endif

@@ -2,8 +2,7 @@
 // has a code page 936 form, so the box holds exactly what was typed; the
 // texts set directly may also carry a tab and a character that code page 936
 // lacks, which the program reads in UTF-16 all the same.
-#ifndef QUORVEL_TESTS_STRESS_CHARACTER_TABLES_H
-#define QUORVEL_TESTS_STRESS_CHARACTER_TABLES_H
+#pragma once
 
 namespace stress {
 
@@ -26,5 +25,3 @@ constexpr wchar_t kDiagonalOthers[] = {L' ', L'+', L'-', L'.', L'.', L'e', L'E',
 constexpr wchar_t kSetOnlyCharacters[] = {L'\t', L'\uD55C'};
 
 }  // namespace stress
-
-#endif

@@ -1,7 +1,6 @@
 // Puts one generated case into the running calculator, starts the
 // calculation and reads back what the program read and showed.
-#ifndef QUORVEL_TESTS_STRESS_DIALOG_DRIVER_H
-#define QUORVEL_TESTS_STRESS_DIALOG_DRIVER_H
+#pragma once
 
 #include <windows.h>
 
@@ -38,5 +37,3 @@ struct Observation {
 bool RunCase(const Dialog& dialog, const StressCase& c, Observation* seen, std::string* failure);
 
 }  // namespace stress
-
-#endif

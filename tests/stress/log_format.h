@@ -9,8 +9,7 @@
 // or "-" when empty. Hex keeps spaces, tabs and
 // bytes above 0x7F in a line that splits on single spaces. Lines that begin
 // with '#' are comments.
-#ifndef QUORVEL_TESTS_STRESS_LOG_FORMAT_H
-#define QUORVEL_TESTS_STRESS_LOG_FORMAT_H
+#pragma once
 
 namespace stress {
 
@@ -20,5 +19,3 @@ constexpr char kLogHeader[] =
     "# case trigger entry width height diagonal(hex, utf-8) shown(hex, cp936)";
 
 }  // namespace stress
-
-#endif

@@ -1,8 +1,7 @@
 // A small seeded generator (SplitMix64): the same seed gives the same cases
 // on every run and every platform, which the standard distributions do not
 // promise.
-#ifndef QUORVEL_TESTS_STRESS_RANDOM_H
-#define QUORVEL_TESTS_STRESS_RANDOM_H
+#pragma once
 
 #include <cstddef>
 #include <cstdint>
@@ -39,5 +38,3 @@ class Random {
 };
 
 }  // namespace stress
-
-#endif

@@ -1,7 +1,6 @@
 // One generated calculation: the texts that go into the three boxes, how the
 // diagonal gets there and how the calculation is started.
-#ifndef QUORVEL_TESTS_STRESS_STRESS_CASE_H
-#define QUORVEL_TESTS_STRESS_STRESS_CASE_H
+#pragma once
 
 #include <string>
 
@@ -32,5 +31,3 @@ const char* NameOf(Entry entry);
 const char* NameOf(Trigger trigger);
 
 }  // namespace stress
-
-#endif

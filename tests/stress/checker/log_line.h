@@ -1,6 +1,5 @@
 // One line of the stress log (see log_format.h), as the checker reads it.
-#ifndef QUORVEL_TESTS_STRESS_CHECKER_LOG_LINE_H
-#define QUORVEL_TESTS_STRESS_CHECKER_LOG_LINE_H
+#pragma once
 
 #include <cstdint>
 #include <string>
@@ -22,5 +21,3 @@ bool ParseLogLine(const std::string& line, LoggedCase* logged);
 std::string Escaped(const std::string& bytes);
 
 }  // namespace stress
-
-#endif
