@@ -4,31 +4,20 @@
 // and the exit code. Prints "quorvel MICROSECONDS" and "empty MICROSECONDS"
 // per run.
 // Usage: startup_timer RUNS QUORVEL EMPTY   (DISPLAY names the X server)
-#include <X11/Xatom.h>
-#include <X11/Xlib.h>
-#include <X11/Xutil.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
-#include <cstring>
+
+#include "tests/support/x11_window.h"
 
 namespace {
 
 using Clock = std::chrono::steady_clock;
 
 constexpr char kCaption[] = "Quorvel";
-
-bool HasCaption(Display* display, Window window)
-{
-    XTextProperty name;
-    if (!XGetTextProperty(display, window, &name, XA_WM_NAME)) return false;
-    const bool same = name.value && std::strcmp(reinterpret_cast<char*>(name.value), kCaption) == 0;
-    XFree(name.value);
-    return same;
-}
 
 pid_t Launch(const char* program)
 {
@@ -52,22 +41,10 @@ Window WaitForMap(Display* display)
             continue;
         }
         XNextEvent(display, &event);
-        if (event.type == MapNotify && HasCaption(display, event.xmap.window))
+        if (event.type == MapNotify && x11::HasCaption(display, event.xmap.window, kCaption))
             return event.xmap.window;
     }
     return 0;
-}
-
-void RequestClose(Display* display, Window window)
-{
-    XEvent event{};
-    event.xclient.type = ClientMessage;
-    event.xclient.window = window;
-    event.xclient.message_type = XInternAtom(display, "WM_PROTOCOLS", False);
-    event.xclient.format = 32;
-    event.xclient.data.l[0] = static_cast<long>(XInternAtom(display, "WM_DELETE_WINDOW", False));
-    XSendEvent(display, window, False, NoEventMask, &event);
-    XFlush(display);
 }
 
 // Microseconds from launch to map, or -1 if the run failed.
@@ -79,7 +56,7 @@ long TimeOne(Display* display, const char* program)
     const Window window = WaitForMap(display);
     const auto mapped = Clock::now();
     if (window)
-        RequestClose(display, window);
+        x11::SendCloseRequest(display, window);
     else
         kill(pid, SIGKILL);
     int status = 0;

@@ -2,31 +2,16 @@
 // close request a window manager sends for the title bar's close button or
 // Alt+F4. Waits up to ten seconds for the window to appear.
 // Usage: send_close_request CAPTION   (DISPLAY names the X server)
-#include <X11/Xatom.h>
-#include <X11/Xlib.h>
-#include <X11/Xutil.h>
 #include <unistd.h>
 
 #include <cstdio>
-#include <cstring>
+
+#include "tests/support/x11_window.h"
 
 namespace {
 
 constexpr int kAttempts = 100;
 constexpr useconds_t kPause = 100000;  // 0.1 s
-
-// The window's _NET_WM_NAME (UTF-8), or its WM_NAME.
-bool HasCaption(Display* display, Window window, const char* caption)
-{
-    XTextProperty name;
-    const Atom netName = XInternAtom(display, "_NET_WM_NAME", False);
-    if (!XGetTextProperty(display, window, &name, netName) &&
-        !XGetTextProperty(display, window, &name, XA_WM_NAME))
-        return false;
-    const bool same = name.value && std::strcmp(reinterpret_cast<char*>(name.value), caption) == 0;
-    XFree(name.value);
-    return same;
-}
 
 Window FindByCaption(Display* display, Window parent, const char* caption)
 {
@@ -37,26 +22,13 @@ Window FindByCaption(Display* display, Window parent, const char* caption)
     for (unsigned i = 0; i < count && !found; ++i) {
         XWindowAttributes attributes;
         if (XGetWindowAttributes(display, children[i], &attributes) &&
-            attributes.map_state == IsViewable && HasCaption(display, children[i], caption))
+            attributes.map_state == IsViewable && x11::HasCaption(display, children[i], caption))
             found = children[i];
         else
             found = FindByCaption(display, children[i], caption);
     }
     if (children) XFree(children);
     return found;
-}
-
-void SendDeleteWindow(Display* display, Window window)
-{
-    XEvent event{};
-    event.xclient.type = ClientMessage;
-    event.xclient.window = window;
-    event.xclient.message_type = XInternAtom(display, "WM_PROTOCOLS", False);
-    event.xclient.format = 32;
-    event.xclient.data.l[0] = static_cast<long>(XInternAtom(display, "WM_DELETE_WINDOW", False));
-    event.xclient.data.l[1] = CurrentTime;
-    XSendEvent(display, window, False, NoEventMask, &event);
-    XFlush(display);
 }
 
 }  // namespace
@@ -74,7 +46,7 @@ int main(int argc, char** argv)
     }
     for (int attempt = 0; attempt < kAttempts; ++attempt) {
         if (const Window window = FindByCaption(display, DefaultRootWindow(display), argv[1])) {
-            SendDeleteWindow(display, window);
+            x11::SendCloseRequest(display, window);
             XCloseDisplay(display);
             return 0;
         }
