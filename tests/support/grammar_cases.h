@@ -6,19 +6,12 @@
 
 #include <ostream>
 
+#include "tests/reference/model_scan.h"
 #include "tests/support/extended_text.h"
 
-enum class Verdict {
-    Accepted,
-    Empty,                 // nothing but leading spaces
-    StrayCharacter,        // a character the grammar has no place for
-    NoMantissaDigit,       // the text ends with no digit read (".", "+")
-    ExponentBeforeDigit,   // "e" before any significant integer digit ("0e5")
-    TooManyIntegerDigits,  // a nineteenth significant integer digit
-    FractionTooLong,       // a non-zero fraction digit after eighteen places
-    EmptyExponent,         // "1e", "1e+"
-    ExponentTooLarge,      // the exponent's magnitude passes 4931
-};
+// The rules a text can break are the reference model's own outcomes: one list
+// of reasons for both the core's tests and the model's.
+using Verdict = reference::ScanOutcome;
 
 enum class Shape { Any, PositiveZero, Negative };
 
