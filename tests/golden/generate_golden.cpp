@@ -1,13 +1,17 @@
 // Writes the golden tables from the MPFR model: reading.tsv (texts and the
 // 10 bytes each reads to) and density.tsv (resolution, diagonal, density).
-// The second outcome column appears only where the x87 unit's own F2XM1
-// (this machine's) gives a different last bit from the correctly rounded
-// 2^f - 1 that the software backend computes.
+// Further outcome columns appear only where an x87 unit's own F2XM1 gives a
+// different last bit from the correctly rounded 2^f - 1 that the software
+// backend computes. Units differ by vendor, so the columns recorded on other
+// processors are kept and this machine's unit is added to them.
 //   generate_golden OUTPUT_DIRECTORY
+#include <algorithm>
 #include <cstdio>
 #include <fstream>
 #include <iostream>
+#include <map>
 #include <string>
+#include <vector>
 
 #include "tests/golden/golden_row.h"
 #include "tests/reference/input_generator.h"
@@ -22,27 +26,71 @@ constexpr std::size_t kTripleCount = 2500;
 
 const char kReadingHeader[] =
     "# Decimal texts and what ReadDecimal stores for each: 20 hex digits, the\n"
-    "# 10 bytes lowest address first, or failure. A third column, where present,\n"
-    "# is the x87 backend's result where the unit's F2XM1 differs in the last\n"
-    "# bit from the correctly rounded 2^f - 1 of the software backend.\n"
+    "# 10 bytes lowest address first, or failure. Further columns, where present,\n"
+    "# are what x87 units give where their F2XM1 differs in the last bit from\n"
+    "# the correctly rounded 2^f - 1 of the software backend (units differ by\n"
+    "# vendor); the x87 backend may give any outcome of its row.\n"
     "# Regenerate: cmake --build --preset native --target golden-table\n";
 
 const char kDensityHeader[] =
     "# Width, height, diagonal text and CalculateDensity's result (density or\n"
-    "# input-error); a fifth column as in reading.tsv for the x87 backend.\n"
+    "# input-error); further columns as in reading.tsv for the x87 backend.\n"
     "# Regenerate: cmake --build --preset native --target golden-table\n";
 
 struct Counts {
     std::size_t rows = 0, accepted = 0, denormal = 0, infinite = 0, unitDiffers = 0;
 };
 
-std::string ReadingRow(const std::string& text, Counts& counts)
+// A table's unit columns by the row's inputs: what the x87 units of the
+// processors the table was written on gave, kept when it is written afresh.
+using UnitOutcomes = std::map<std::string, std::vector<std::string>>;
+
+UnitOutcomes RecordedUnitOutcomes(const std::string& path, std::size_t firstOutcome)
+{
+    UnitOutcomes recorded;
+    std::ifstream file(path, std::ios::binary);
+    std::string line;
+    while (std::getline(file, line)) {
+        if (line.empty() || line[0] == '#') continue;
+        const std::vector<std::string> fields = golden::SplitRow(line);
+        if (fields.size() <= firstOutcome + 1) continue;
+        std::string inputs;
+        for (std::size_t i = 0; i < firstOutcome; ++i) inputs += fields[i] + "\t";
+        recorded[inputs].assign(fields.begin() + static_cast<std::ptrdiff_t>(firstOutcome) + 1,
+                                fields.end());
+    }
+    return recorded;
+}
+
+// The row's further columns: the recorded unit outcomes and this machine's,
+// each once, where they differ from the correctly rounded outcome.
+std::string UnitColumns(const UnitOutcomes& recorded, const std::string& inputs,
+                        const std::string& correct, const std::string& unit, Counts& counts)
+{
+    std::vector<std::string> outcomes;
+    const auto found = recorded.find(inputs);
+    if (found != recorded.end()) outcomes = found->second;
+    outcomes.push_back(unit);
+    std::string columns;
+    std::vector<std::string> written;
+    for (const std::string& outcome : outcomes) {
+        if (outcome == correct ||
+            std::find(written.begin(), written.end(), outcome) != written.end())
+            continue;
+        written.push_back(outcome);
+        columns += "\t" + outcome;
+    }
+    counts.unitDiffers += !written.empty();
+    return columns;
+}
+
+std::string ReadingRow(const std::string& text, const UnitOutcomes& recorded, Counts& counts)
 {
     using namespace reference;
     const ModelReading soft = ModelReadDecimal(CorrectlyRoundedModel(), text.c_str());
     const ModelReading unit = ModelReadDecimal(UnitModel(), text.c_str());
-    std::string row =
-        golden::EscapeText(text) + "\t" + golden::ReadingOutcome(soft.accepted, soft.value);
+    const std::string inputs = golden::EscapeText(text) + "\t";
+    const std::string correct = golden::ReadingOutcome(soft.accepted, soft.value);
     ++counts.rows;
     if (soft.accepted) {
         const std::uint16_t exponent = SignAndExponentOf(soft.value) & 0x7FFF;
@@ -50,29 +98,26 @@ std::string ReadingRow(const std::string& text, Counts& counts)
         counts.denormal += exponent == 0 && SignificandOf(soft.value) != 0;
         counts.infinite += exponent == kExtendedMaxExponent;
     }
-    if (unit.accepted != soft.accepted || (soft.accepted && unit.value != soft.value)) {
-        row += "\t" + golden::ReadingOutcome(unit.accepted, unit.value);
-        ++counts.unitDiffers;
-    }
-    return row + "\n";
+    return inputs + correct +
+           UnitColumns(recorded, inputs, correct, golden::ReadingOutcome(unit.accepted, unit.value),
+                       counts) +
+           "\n";
 }
 
 std::string DensityRow(std::uint32_t width, std::uint32_t height, const std::string& diagonal,
-                       Counts& counts)
+                       const UnitOutcomes& recorded, Counts& counts)
 {
     using namespace reference;
     const DensityResult soft =
         ModelDensity(CorrectlyRoundedModel(), width, height, diagonal.c_str());
     const DensityResult unit = ModelDensity(UnitModel(), width, height, diagonal.c_str());
-    std::string row = std::to_string(width) + "\t" + std::to_string(height) + "\t" +
-                      golden::EscapeText(diagonal) + "\t" + golden::DensityOutcome(soft);
+    const std::string inputs = std::to_string(width) + "\t" + std::to_string(height) + "\t" +
+                               golden::EscapeText(diagonal) + "\t";
+    const std::string correct = golden::DensityOutcome(soft);
     ++counts.rows;
     counts.accepted += soft.kind == DensityKind::Density;
-    if (golden::DensityOutcome(unit) != golden::DensityOutcome(soft)) {
-        row += "\t" + golden::DensityOutcome(unit);
-        ++counts.unitDiffers;
-    }
-    return row + "\n";
+    return inputs + correct +
+           UnitColumns(recorded, inputs, correct, golden::DensityOutcome(unit), counts) + "\n";
 }
 
 }  // namespace
@@ -85,11 +130,14 @@ int main(int argc, char** argv)
     }
     const std::string directory = argv[1];
 
+    const UnitOutcomes recordedReadings = RecordedUnitOutcomes(directory + "/reading.tsv", 1);
+    const UnitOutcomes recordedDensities = RecordedUnitOutcomes(directory + "/density.tsv", 3);
+
     Counts texts;
     std::ofstream reading(directory + "/reading.tsv", std::ios::binary);
     reading << kReadingHeader;
     for (const std::string& text : reference::GenerateDecimalTexts(kSeed, kTextCount))
-        reading << ReadingRow(text, texts);
+        reading << ReadingRow(text, recordedReadings, texts);
 
     Counts triples;
     reference::InputRandom random(kSeed);
@@ -97,11 +145,12 @@ int main(int argc, char** argv)
     density << kDensityHeader;
     for (const std::string& diagonal : reference::EdgeTexts())
         density << DensityRow(reference::RandomDimension(random),
-                              reference::RandomDimension(random), diagonal, triples);
+                              reference::RandomDimension(random), diagonal, recordedDensities,
+                              triples);
     while (triples.rows < kTripleCount)
         density << DensityRow(reference::RandomDimension(random),
                               reference::RandomDimension(random),
-                              reference::RandomDiagonalText(random), triples);
+                              reference::RandomDiagonalText(random), recordedDensities, triples);
 
     std::printf("reading.tsv: %zu texts, %zu accepted (%zu denormal, %zu infinite), %zu x87 rows\n",
                 texts.rows, texts.accepted, texts.denormal, texts.infinite, texts.unitDiffers);

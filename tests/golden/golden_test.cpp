@@ -16,9 +16,9 @@ namespace {
 constexpr int kReportedMismatches = 20;
 
 #if defined(QUORVEL_BACKEND_x87)
-constexpr bool kUnitColumn = true;  // the unit's own F2XM1, where it differs
+constexpr bool kUnitColumns = true;  // the real unit's F2XM1 differs by vendor
 #else
-constexpr bool kUnitColumn = false;
+constexpr bool kUnitColumns = false;
 #endif
 
 std::vector<std::vector<std::string>> ReadTable(const char* name)
@@ -31,10 +31,17 @@ std::vector<std::vector<std::string>> ReadTable(const char* name)
     return rows;
 }
 
-// The outcome this backend must give: the last column for x87, else the first.
-const std::string& Expected(const std::vector<std::string>& row, std::size_t firstOutcome)
+// Whether this backend may give the outcome: the software backend only the
+// correctly rounded one; the x87 backend also what a recorded processor's
+// F2XM1 gives there, since the unit itself takes part.
+bool Allowed(const std::vector<std::string>& row, std::size_t firstOutcome,
+             const std::string& outcome)
 {
-    return kUnitColumn && row.size() > firstOutcome + 1 ? row[firstOutcome + 1] : row[firstOutcome];
+    if (outcome == row[firstOutcome]) return true;
+    if (!kUnitColumns) return false;
+    for (std::size_t i = firstOutcome + 1; i < row.size(); ++i)
+        if (outcome == row[i]) return true;
+    return false;
 }
 
 TEST(GoldenTable, ReadDecimalStoresTheTabledBytes)
@@ -48,9 +55,9 @@ TEST(GoldenTable, ReadDecimalStoresTheTabledBytes)
         Extended value{};
         const bool accepted = ReadDecimal(text.c_str(), &value, kReadDecimalStore) != 0;
         const std::string outcome = ReadingOutcome(accepted, value);
-        if (outcome == Expected(row, 1)) continue;
+        if (Allowed(row, 1, outcome)) continue;
         if (++mismatches <= kReportedMismatches)
-            ADD_FAILURE() << "\"" << row[0] << "\": " << outcome << ", table " << Expected(row, 1);
+            ADD_FAILURE() << "\"" << row[0] << "\": " << outcome << ", table " << row[1];
     }
     EXPECT_EQ(mismatches, 0) << "of " << rows.size() << " texts";
 }
@@ -67,10 +74,10 @@ TEST(GoldenTable, CalculateDensityGivesTheTabledDensity)
         const std::string diagonal = UnescapeText(row[2]);
         const std::string outcome =
             DensityOutcome(CalculateDensity(width, height, diagonal.c_str()));
-        if (outcome == Expected(row, 3)) continue;
+        if (Allowed(row, 3, outcome)) continue;
         if (++mismatches <= kReportedMismatches)
             ADD_FAILURE() << row[0] << "x" << row[1] << " at \"" << row[2] << "\": " << outcome
-                          << ", table " << Expected(row, 3);
+                          << ", table " << row[3];
     }
     EXPECT_EQ(mismatches, 0) << "of " << rows.size() << " triples";
 }
