@@ -11,22 +11,29 @@ inline namespace QUORVEL_CORE_NAMESPACE {
 
 namespace {
 constexpr DensityResult kInputError{DensityKind::InputError, 0};
+
+// The square of a width or height taken as the 32-bit two's-complement
+// integer the dialog's arithmetic keeps: a box that reads "-5" as 2^32 - 5
+// squares to 25, as 5 does. At most 2^62, exact in 64 bits.
+std::uint64_t SquareOf(std::uint32_t pixels)
+{
+    const std::int64_t signedPixels = static_cast<std::int32_t>(pixels);
+    return static_cast<std::uint64_t>(signedPixels * signedPixels);
+}
 }  // namespace
 
 DensityResult CalculateDensity(std::uint32_t width, std::uint32_t height, const char* diagonalText)
 {
-    // Each square is exact in 64 bits and loads exactly; their sum rounds
-    // once, so even the largest resolutions give the correctly rounded root.
-    const std::uint64_t widthSquared = static_cast<std::uint64_t>(width) * width;
-    const std::uint64_t heightSquared = static_cast<std::uint64_t>(height) * height;
+    // The sum (at most 2^63) is exact in 64 bits and loads exactly: where a
+    // 32-bit sum would wrap, the sum of squares stays whole instead.
+    const std::uint64_t sumOfSquares = SquareOf(width) + SquareOf(height);
 
     ext::Reset();
     if (diagonalText == nullptr || diagonalText[0] == '\0') return kInputError;
     Extended diagonal;
     if (ReadDecimal(diagonalText, &diagonal, kReadDecimalStore) == 0) return kInputError;
 
-    const Extended sumOfSquares = ext::Add(ext::LoadUint64(widthSquared), ext::LoadUint64(heightSquared));
-    const Extended quotient = ext::Div(ext::Sqrt(sumOfSquares), diagonal);
+    const Extended quotient = ext::Div(ext::Sqrt(ext::LoadUint64(sumOfSquares)), diagonal);
     return DensityResult{DensityKind::Density, ext::StoreInt32(quotient)};
 }
 

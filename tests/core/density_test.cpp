@@ -23,24 +23,27 @@ struct DensityCase {
 const DensityCase kDensities[] = {
     {1920, 1080, "21.5", 102},
     {2560, 1440, "27", 109},
-    {205, 0, "2", 102},   // 102.5: ties go to even
-    {207, 0, "2", 104},   // 103.5
+    {205, 0, "2", 102},  // 102.5: ties go to even
+    {207, 0, "2", 104},  // 103.5
     {0, 0, "21.5", 0},
     {1920, 1080, "-5", -441},
-    {1920, 1080, "0", kIndefinite},   // infinite quotient
-    {0, 0, "0", kIndefinite},         // 0/0
-    {1920, 1080, "1e-9", kIndefinite},// beyond 32 bits
-    {1920, 1080, "-0", kIndefinite},  // reads as +0
+    {1920, 1080, "0", kIndefinite},     // infinite quotient
+    {0, 0, "0", kIndefinite},           // 0/0
+    {1920, 1080, "1e-9", kIndefinite},  // beyond 32 bits
+    {1920, 1080, "-0", kIndefinite},    // reads as +0
     {9999, 9999, "  .1e1", 14141},
     {3000, 4000, "0.001", 5000000},
-    {1920, 1080, "12e4931", 0},       // infinite diagonal
+    {1920, 1080, "12e4931", 0},  // infinite diagonal
     // Sums of squares past 32 bits, reachable only by direct calls: exact.
     {50000, 0, "10", 5000},
     {65536, 65536, "1", 92682},
-    {4294967295u, 0, "3", 1431655765},
-    {4294967295u, 4294967295u, "1000", 6074001},
-    {4294967295u, 4294967294u, "1000", 6074001},
-    {4294967295u, 4294967295u, "1", kIndefinite},
+    // Past 2^31 a width or height is the negative integer it wraps to, as
+    // the boxes read "-5", "-904" and "-1".
+    {4294967291u, 1080, "21.5", 50},
+    {4294966392u, 1080, "21.5", 66},
+    {4294967295u, 4294967295u, "1", 1},
+    {2147483648u, 2147483648u, "2", 1518500250},  // 2^63, exact
+    {3000000000u, 0, "1000", 1294967},
 };
 
 void PrintTo(const DensityCase& c, std::ostream* out)

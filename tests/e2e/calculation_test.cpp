@@ -34,6 +34,7 @@ constexpr Case kCases[] = {
     {L"1920", L"1080", L"1.5 ", kInputError},  // trailing space
     {L"1920", L"1080", L"2e1", L"110"},        // 2202.9 / 20
     {L"abc", L"1080", L"21.5", L"50"},         // width not a number: 0
+    {L"-5", L"1080", L"21.5", L"50"},          // 2^32 - 5 squares as -5
     {L"9999", L"9999", L"1", L"14141"},        // 9999·√2
     {L"1920", L"1080", L"21.5", L"102"},       // and back
 };

@@ -10,14 +10,17 @@ namespace {
 
 constexpr std::int32_t kIntegerIndefinite = std::numeric_limits<std::int32_t>::min();
 
-// Each square is exact at 64 bits; their sum is rounded once, so even the
-// largest resolutions (where it needs 65 bits) give the nearest Extended.
+// The width and height as the signed 32-bit integers whose squares the
+// dialog's 32-bit arithmetic keeps; the squares and their sum are exact in
+// MPFR's integers, whatever their size, with no wrap.
 void SumOfSquares(mpfr_t sum, std::uint32_t width, std::uint32_t height)
 {
     Real widthSquared, heightSquared;
-    mpfr_set_uj(widthSquared.v, std::uintmax_t{width} * width, MPFR_RNDN);    // exact
-    mpfr_set_uj(heightSquared.v, std::uintmax_t{height} * height, MPFR_RNDN);  // exact
-    RoundAdd(sum, widthSquared.v, heightSquared.v);
+    mpfr_set_si(widthSquared.v, static_cast<std::int32_t>(width), MPFR_RNDN);
+    mpfr_set_si(heightSquared.v, static_cast<std::int32_t>(height), MPFR_RNDN);
+    mpfr_sqr(widthSquared.v, widthSquared.v, MPFR_RNDN);  // at most 2^62: exact
+    mpfr_sqr(heightSquared.v, heightSquared.v, MPFR_RNDN);
+    RoundAdd(sum, widthSquared.v, heightSquared.v);  // at most 2^63: exact at 64 bits
 }
 
 std::int32_t ToInt32NearestEven(const mpfr_t q)
