@@ -1,8 +1,8 @@
 #!/usr/bin/env bash
 # Builds the .deb from the native build and checks it: its file list, its
-# dependencies, the desktop entry, the AppStream metainfo, lintian (no
-# errors), and that the packaged program opens on an X server and ends with
-# exit code 0 on a close request.
+# dependencies, the desktop entry, the AppStream metainfo, lintian (no errors
+# or warnings), and that the packaged program opens on an X server and ends
+# with exit code 0 on a close request.
 # Usage: check_deb.sh CPACK BUILD_DIR DEB EXPECTED_FILES SEND_CLOSE_REQUEST
 set -uo pipefail
 cpack=$1 build=$2 deb=$3 expected=$4 send_close=$5
@@ -29,11 +29,14 @@ depends=$(dpkg-deb -f "$deb" Depends)
 echo "Depends: $depends"
 check "depends on the font" grep -q 'fonts-wqy-microhei' <<<"$depends"
 check "depends on Qt 6 Widgets (from shlibdeps)" grep -q 'libqt6widgets6' <<<"$depends"
+recommends=$(dpkg-deb -f "$deb" Recommends)
+echo "Recommends: $recommends"
+check "recommends Qt's Wayland platform" grep -qw 'qt6-wayland' <<<"$recommends"
 
 dpkg-deb -x "$deb" "$work/root"
 check "desktop entry" desktop-file-validate "$work/root/usr/share/applications/com.example.quorvel.desktop"
 check "metainfo" appstreamcli validate --no-net "$work/root/usr/share/metainfo/com.example.quorvel.metainfo.xml"
-check "lintian, no errors" lintian --fail-on error "$deb"
+check "lintian, no errors or warnings" lintian --fail-on error,warning "$deb"
 pngs=$(file -b "$work"/root/usr/share/icons/hicolor/*/apps/*.png | grep -c '^PNG image data, \([0-9]*\) x \1, 8-bit/color RGBA')
 check "icons are square RGBA PNGs" test "$pngs" -eq "$(grep -c '/icons/' "$expected")"
 check "packaged program closes with exit code 0" \
