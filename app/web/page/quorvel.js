@@ -77,9 +77,8 @@ for (const opener of document.querySelectorAll('[data-box]')) {
   });
 }
 
-// The page opens as the dialog does: the width box focused with its text
+// The page opens as the dialog does: the width box (autofocus) with its text
 // selected, the template's values calculated.
-boxes[0].focus();
 boxes[0].select();
 calculate().then(() => performance.mark('quorvel-ready'));
 
