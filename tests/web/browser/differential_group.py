@@ -1,0 +1,88 @@
+"""Generated cases typed into the page with real keys, each answer held
+against the native core (differential_cases). For speed the cases go in
+batches of key strokes; a watch on the result box records what each
+calculation wrote and what the three boxes held at that moment."""
+import subprocess
+import time
+
+from selenium.webdriver.common.actions.action_builder import ActionBuilder
+from selenium.webdriver.common.keys import Keys
+
+BATCH = 25
+WATCH = """
+const result = document.getElementById('IDC_RESULT');
+const own = Object.getOwnPropertyDescriptor(HTMLInputElement.prototype, 'value');
+const boxes = ['IDC_WIDTH', 'IDC_HEIGHT', 'IDC_DIAGONAL'].map(id => document.getElementById(id));
+window.quorvelShown = [];
+Object.defineProperty(result, 'value', {
+  get() { return own.get.call(this); },
+  set(text) { window.quorvelShown.push([...boxes.map(b => b.value), text]); own.set.call(this, text); },
+});"""
+TAKE = "const shown = window.quorvelShown; window.quorvelShown = []; return shown;"
+# Shift+Tab presses from where a trigger leaves the focus back to the width
+# box, and from the diagonal box, where typing ends, to where Enter is pressed.
+BACK_TO_WIDTH = {"enter-width": 0, "enter-height": 1, "enter-diagonal": 2, "button": 3}
+
+
+def generated_cases(ctx):
+    out = subprocess.run([ctx.cases, str(ctx.case_count), str(ctx.seed)], check=True,
+                         capture_output=True, text=True, encoding="utf-8").stdout
+    return [line.split("\t") for line in out.splitlines()]
+
+
+def shift_tabs(keys, count):
+    if count:
+        keys.key_down(Keys.SHIFT)
+        keys.send_keys(Keys.TAB * count)
+        keys.key_up(Keys.SHIFT)
+
+
+def type_case(keys, trigger, width, height, diagonal):
+    """From the width box with its text selected: its text and the others',
+    Tab between them (which selects the next box's text, so typing replaces
+    it; an empty text is a Delete of the selection), then the trigger, then
+    back to the width box with its text selected, by keys alone: a click
+    costs as much as a dozen keys, so 计算 is pressed with Space here (the
+    calculation table clicks it)."""
+    keys.send_keys((width or Keys.DELETE) + Keys.TAB + (height or Keys.DELETE) + Keys.TAB +
+                   (diagonal or Keys.DELETE))
+    if trigger == "button":
+        keys.send_keys(Keys.TAB + Keys.SPACE)
+    else:
+        shift_tabs(keys, 2 - BACK_TO_WIDTH[trigger])
+        keys.send_keys(Keys.ENTER)
+    if BACK_TO_WIDTH[trigger]:
+        shift_tabs(keys, BACK_TO_WIDTH[trigger])
+    else:
+        keys.key_down(Keys.CONTROL)
+        keys.send_keys("a")
+        keys.key_up(Keys.CONTROL)
+
+
+def differential(ctx, page, check):
+    cases = generated_cases(ctx)
+    check.equal(len(cases), ctx.case_count, "generated cases")
+    limit = ctx.description["inputLimit"]
+    page.open()
+    page.driver.execute_script(WATCH)
+    check.equal(page.active(), "IDC_WIDTH", "focus on opening, where typing starts")
+    start = time.monotonic()
+    shown = []
+    for first in range(0, len(cases), BATCH):
+        # Keys alone, so no pointer has to keep step with them.
+        batch = ActionBuilder(page.driver, duration=0)
+        for trigger, width, height, diagonal, _ in cases[first:first + BATCH]:
+            type_case(batch.key_action, trigger, width, height, diagonal)
+        batch.perform()
+        shown += page.driver.execute_script(TAKE)
+    ctx.note(f"{len(cases)} cases typed in {time.monotonic() - start:.1f} s")
+    check.equal(len(shown), len(cases), "calculations")
+    bad = 0
+    for index, (case, got) in enumerate(zip(cases, shown)):
+        trigger, width, height, diagonal, expected = case
+        wanted = [width[:limit], height[:limit], diagonal[:limit], expected]
+        if got != wanted:
+            bad += 1
+            if bad <= 10:
+                check.equal(got, wanted, f"case {index} {trigger} {case[1:4]!r}")
+    check.equal(bad, 0, f"disagreements of {len(cases)}")
