@@ -96,13 +96,12 @@ void WriteEdit(std::ostream& out, const ControlDescription& control)
     if (const BoxName* name = BoxNameOf(control.id))
         out << " aria-label=\"" << Escaped(AccessibleNameOf(*name)) << '"';
     if (IsFirstTabStop(control)) out << " autofocus";
-    out << " autocomplete=\"off\" spellcheck=\"false\">\n";
+    out << " autocomplete=\"off\">\n";
 }
 
 void WriteButton(std::ostream& out, const ControlDescription& control)
 {
-    out << "<button" << CommonAttributes(control) << " type=\"button\">" << Escaped(control.text)
-        << "</button>\n";
+    out << "<button" << CommonAttributes(control) << '>' << Escaped(control.text) << "</button>\n";
 }
 
 // A label that reports clicks is also a keyboard stop, so that keyboard users
@@ -136,7 +135,7 @@ void WriteMessageBox(std::ostream& out, const MessageBoxDescription& box)
     if (box.informationIcon) out << "<span class=\"icon\" aria-hidden=\"true\"></span>";
     out << "<div id=\"" << id << "-text\">\n";
     for (const std::string& line : LinesOf(box.text)) out << "<p>" << Escaped(line) << "</p>\n";
-    out << "</div></div>\n<div class=\"buttons\"><button class=\"ok\" type=\"button\">" << kOkText
+    out << "</div></div>\n<div class=\"buttons\"><button class=\"ok\">" << kOkText
         << "</button></div>\n</dialog>\n";
 }
 
@@ -149,7 +148,7 @@ void WriteHead(std::ostream& out)
         << "<meta name=\"theme-color\" content=\"" << CssColour(kCaptionBar) << "\">\n"
         << "<title>" << Escaped(kDialog.caption) << "</title>\n"
         << "<link rel=\"manifest\" href=\"manifest.webmanifest\">\n"
-        << "<link rel=\"icon\" href=\"icon-192.png\" type=\"image/png\">\n"
+        << "<link rel=\"icon\" href=\"icon-192.png\">\n"
         << "<link rel=\"preload\" href=\"quorvel.woff2\" as=\"font\" type=\"font/woff2\" "
            "crossorigin>\n"
         << "<link rel=\"stylesheet\" href=\"quorvel.css\">\n"

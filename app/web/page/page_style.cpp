@@ -48,7 +48,7 @@ bool IsCentred(const ControlDescription& control)
         case ControlClass::Static:
             return (control.style & kSsTypeMask) == kSsCenter;
         case ControlClass::Button:
-            return true;
+            return false;  // a button centres its text itself
     }
     return false;
 }
@@ -143,9 +143,9 @@ std::string Compact(const std::string& rules)
             space = true;
             continue;
         }
-        const bool tight = std::strchr("{};:,", c) != nullptr;
+        const bool tight = std::strchr("{};:,>", c) != nullptr;
         if (c == '}' && !compact.empty() && compact.back() == ';') compact.pop_back();
-        if (space && !tight && !compact.empty() && !std::strchr("{};:,\n", compact.back()))
+        if (space && !tight && !compact.empty() && !std::strchr("{};:,>\n", compact.back()))
             compact += ' ';
         space = false;
         compact += c;

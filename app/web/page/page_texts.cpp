@@ -51,13 +51,8 @@ std::string AccessibleNameOf(const BoxName& name)
 
 std::string PageDescription()
 {
-    std::string description;
-    for (const std::string& line : LinesOf(QUORVEL_ABOUT_TEXT)) {
-        if (line.empty()) continue;
-        if (!description.empty()) description += ' ';
-        description += line;
-    }
-    return description;
+    const std::vector<std::string> lines = LinesOf(QUORVEL_ABOUT_TEXT);
+    return lines[0] + ' ' + lines[kAboutBodyLine];
 }
 
 std::string ShownText()

@@ -52,7 +52,9 @@ const char* ControlNameOf(int id);
 // The control of the template with this id.
 const ControlDescription& ControlOf(int id);
 
-// What search results show for the page: the About box's text on one line.
+// What search results show for the page: the About box's title line and the
+// first line of its body, which says what the page computes.
+constexpr int kAboutBodyLine = 2;
 std::string PageDescription();
 
 // Every text the page can show, the result box's input-error text included.

@@ -4,7 +4,6 @@
 
 const boxes = ['IDC_WIDTH', 'IDC_HEIGHT', 'IDC_DIAGONAL'].map((id) => document.getElementById(id));
 const result = document.getElementById('IDC_RESULT');
-const calculateButton = document.getElementById('IDC_CALCULATE');
 
 async function loadModule() {
   const url = 'quorvel.wasm';
@@ -43,7 +42,7 @@ document.getElementById('IDD_MAIN').addEventListener('keydown', (event) => {
     calculate();
   }
 });
-calculateButton.addEventListener('click', calculate);
+document.getElementById('IDC_CALCULATE').addEventListener('click', calculate);
 
 // A message box: modal, its OK button focused; Enter, Esc or OK closes it and
 // the focus goes back where it was.
