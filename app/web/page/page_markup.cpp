@@ -151,6 +151,7 @@ void WriteHead(std::ostream& out)
         << "<link rel=\"icon\" href=\"icon-192.png\">\n"
         << "<link rel=\"preload\" href=\"quorvel.woff2\" as=\"font\" type=\"font/woff2\" "
            "crossorigin>\n"
+        << "<link rel=\"preload\" href=\"quorvel.wasm\" as=\"fetch\" crossorigin>\n"
         << "<link rel=\"stylesheet\" href=\"quorvel.css\">\n"
         << "<script type=\"module\" src=\"quorvel.js\"></script>\n</head>\n";
 }

@@ -79,7 +79,9 @@ for (const opener of document.querySelectorAll('[data-box]')) {
 // The page opens as the dialog does: the width box (autofocus) with its text
 // selected, the template's values calculated.
 boxes[0].select();
-calculate().then(() => performance.mark('quorvel-ready'));
-
-// Offline after the first visit; the page works without it too.
-navigator.serviceWorker?.register('sw.js').catch(() => {});
+// Offline after the first visit, fetched once the page shows its result, so
+// that it never delays it; the page works without it too.
+calculate().then(() => {
+  performance.mark('quorvel-ready');
+  navigator.serviceWorker?.register('sw.js').catch(() => {});
+});
