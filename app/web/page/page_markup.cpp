@@ -96,7 +96,7 @@ void WriteEdit(std::ostream& out, const ControlDescription& control)
     if (const BoxName* name = BoxNameOf(control.id))
         out << " aria-label=\"" << Escaped(AccessibleNameOf(*name)) << '"';
     if (IsFirstTabStop(control)) out << " autofocus";
-    out << " autocomplete=\"off\">\n";
+    out << ">\n";
 }
 
 void WriteButton(std::ostream& out, const ControlDescription& control)
