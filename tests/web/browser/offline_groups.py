@@ -10,9 +10,10 @@ from site_server import SiteServer
 # Chromium's own services, which the browser calls whatever page it shows.
 BROWSER_SERVICES = ("accounts.google.com", "www.google.com", "clients2.google.com",
                     "content-autofill.googleapis.com", "android.clients.google.com",
-                    "optimizationguide-pa.googleapis.com")
+                    "optimizationguide-pa.googleapis.com", "redirector.gvt1.com")
 WORKER_READY = """const done = arguments[0];
-navigator.serviceWorker.ready.then(() => done(!!navigator.serviceWorker.controller));"""
+setTimeout(() => done('none ready'), 5000);
+navigator.serviceWorker.ready.then(() => done(navigator.serviceWorker.controller ? 'controls' : 'ready'));"""
 STORED = """const done = arguments[0];
 (async () => {
   const names = await caches.keys();
@@ -27,17 +28,19 @@ STORED = """const done = arguments[0];
 
 def offline(ctx, page, check):
     server = SiteServer(ctx.site)
+    ctx.origins.add(server.url)
     visit = Page(page.driver, server.url)
     try:
         visit.open()
         page.driver.set_script_timeout(10)
-        if not page.driver.execute_async_script(WORKER_READY):
+        worker = page.driver.execute_async_script(WORKER_READY)
+        check.true(worker != "none ready", "no service worker ready after the first visit")
+        if worker == "ready":
             visit.open()  # the worker controls the page from its next load
         check.true(page.driver.execute_script("return !!navigator.serviceWorker.controller"),
                    "a service worker controls the page after the first visit")
     finally:
         server.stop()
-    ctx.origins.add(server.url)
     visit.open()
     check.equal(visit.values()[3], "102", "result after a reload with the server gone")
     calculate_rows(visit, check, CALCULATIONS)
