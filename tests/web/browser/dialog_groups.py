@@ -155,6 +155,8 @@ def message_boxes(ctx, page, check):
         box = page.element(box_id)
         check.equal(open_dialogs(page), [box_id], f"{what}: open boxes")
         check.equal(box.accessible_name, message["caption"], f"{what}: caption")
+        check.equal([box.aria_role, page.driver.execute_script(
+            "return arguments[0].matches(':modal')", box)], ["dialog", True], f"{what}: modal")
         lines = [p.get_attribute("textContent") for p in box.find_elements(By.TAG_NAME, "p")]
         check.equal(lines, message["text"].split("\r"), f"{what}: lines")
         check.equal(len(box.find_elements(By.CLASS_NAME, "icon")), int(has_icon), f"{what}: icon")
