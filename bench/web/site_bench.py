@@ -9,8 +9,10 @@
 Prints rows of scripts/perf's table.
 Usage: site_bench.py SITE_DIR [RUNS]"""
 import os
+import shutil
 import statistics
 import sys
+import tempfile
 import time
 
 sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), "../../tests/web/browser"))
@@ -18,7 +20,7 @@ from chromium import Chromium  # noqa: E402
 from page_driver import Page  # noqa: E402
 from site_server import SiteServer  # noqa: E402
 
-EMPTY = ("text/html; charset=utf-8", b"<!DOCTYPE html><html lang=\"en\"><title>empty</title></html>")
+EMPTY = '<!DOCTYPE html><html lang="en"><meta charset="utf-8"><title>empty</title></html>\n'
 WORKER_READY = "navigator.serviceWorker.ready.then(() => arguments[0]())"
 # The ready mark and the first contentful paint, once both are there.
 READY_AT = """const ready = performance.getEntriesByName('quorvel-ready')[0];
@@ -54,7 +56,12 @@ def timed_load(driver, url, script):
 
 
 def start_up(site, runs):
-    server = SiteServer(site, extra={"empty.html": EMPTY}, no_store=False)
+    # The empty page beside the site's files, served alike.
+    scratch = tempfile.mkdtemp(prefix="quorvel-bench-")
+    shutil.copytree(site, os.path.join(scratch, "site"))
+    with open(os.path.join(scratch, "site", "empty.html"), "w") as out:
+        out.write(EMPTY)
+    server = SiteServer(os.path.join(scratch, "site"), no_store=False)
     browser = Chromium()
     driver = browser.driver
     try:
@@ -74,6 +81,7 @@ def start_up(site, runs):
     finally:
         browser.close()
         server.stop()
+        shutil.rmtree(scratch)
     ready = statistics.median(r for r, _ in quorvel)
     painted = statistics.median(p for _, p in quorvel)
     return ready, painted, statistics.median(empty)

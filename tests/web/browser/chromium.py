@@ -1,5 +1,5 @@
 """Debian's headless Chromium under chromedriver, as root in a container
-needs it, with a fresh profile each time."""
+needs it, with a fresh profile each time and the DevTools network log on."""
 import os
 import shutil
 import tempfile
@@ -13,19 +13,15 @@ FLAGS = ["--headless", "--no-sandbox", "--disable-gpu", "--disable-quic", "--no-
 
 
 class Chromium:
-    """A browser; `proxy` receives whatever is not for the loopback, `env`
-    adds to the browser's environment (a fontconfig of its own)."""
+    """A browser; `env` adds to its environment (a fontconfig of its own)."""
 
-    def __init__(self, proxy=None, env=None):
+    def __init__(self, env=None):
         self.profile = tempfile.mkdtemp(prefix="quorvel-chromium-")
         options = webdriver.ChromeOptions()
         options.binary_location = "/usr/bin/chromium"
         for flag in FLAGS + [f"--user-data-dir={self.profile}"]:
             options.add_argument(flag)
-        # The DevTools network log, for what the page requests.
         options.set_capability("goog:loggingPrefs", {"performance": "ALL"})
-        if proxy:
-            options.add_argument(f"--proxy-server=http://{proxy}")
         service = Service("/usr/bin/chromedriver", env={**os.environ, **(env or {})})
         self.driver = webdriver.Chrome(service=service, options=options)
 

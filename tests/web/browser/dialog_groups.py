@@ -6,10 +6,9 @@ from selenium.webdriver.common.keys import Keys
 
 from page_driver import BOXES
 
-LIMITED = ("IDC_WIDTH", "IDC_HEIGHT", "IDC_DIAGONAL")
-TRIGGERS = ("IDC_WIDTH", "IDC_HEIGHT", "IDC_DIAGONAL", "button")
-# What the dialog shows for its template's values, and the second size row.
-OPENING_RESULT = "102"
+LIMITED = BOXES[:3]
+TRIGGERS = LIMITED + ("button",)
+OPENING_RESULT = "102"  # for the template's 1920, 1080 and 21.5
 CALCULATIONS = [("2560", "1440", "27", "109")]
 NON_ASCII_DIAGONALS = ("Ａ", "中", "２１.５")
 
@@ -18,51 +17,40 @@ def controls(ctx):
     return {c["name"]: c for c in ctx.description["controls"]}
 
 
-def template_text(ctx, name):
-    return controls(ctx)[name]["text"]
-
-
 def golden_rows(ctx, count):
-    """Rows of density.tsv whose texts fit the boxes and can be typed."""
-    limit = ctx.description["inputLimit"]
-    rows = []
-    for line in open(ctx.golden, encoding="utf-8"):
-        fields = line.rstrip("\n").split("\t")
-        if line.startswith("#") or len(fields) < 4 or any(len(f) > limit for f in fields[:3]):
-            continue
-        rows.append(fields[:4])
-    step = max(1, len(rows) // count)
-    error = ctx.description["inputError"]
-    return [(w, h, d, error if r == "input-error" else r) for w, h, d, r in rows[::step][:count]]
+    """Rows of density.tsv whose texts fit the boxes."""
+    limit, error = ctx.description["inputLimit"], ctx.description["inputError"]
+    rows = [line.rstrip("\n").split("\t") for line in open(ctx.golden, encoding="utf-8")
+            if not line.startswith("#")]
+    rows = [r[:4] for r in rows if len(r) >= 4 and all(len(f) <= limit for f in r[:3])]
+    return [(w, h, d, error if r == "input-error" else r) for w, h, d, r in rows[::len(rows) // count]]
 
 
 def opening(ctx, page, check):
     page.open()
     check.equal(page.driver.title, ctx.description["caption"], "title")
-    expected = [template_text(ctx, name) for name in LIMITED] + [OPENING_RESULT]
-    check.equal(page.values(), expected, "boxes on opening")
+    texts = [controls(ctx)[name]["text"] for name in LIMITED]
+    check.equal(page.values(), texts + [OPENING_RESULT], "boxes on opening")
     check.equal(page.active(), "IDC_WIDTH", "focus on opening")
-    selection = page.driver.execute_script(
-        "const e = document.activeElement; return [e.selectionStart, e.selectionEnd]")
-    check.equal(selection, [0, len(expected[0])], "selection in the width box")
+    check.equal(page.driver.execute_script("const e = document.activeElement;"
+                                           "return [e.selectionStart, e.selectionEnd]"),
+                [0, len(texts[0])], "selection in the width box")
 
 
 def limits(ctx, page, check):
     limit = ctx.description["inputLimit"]
     page.open()
     for text in ("123456", "ab中de", "     "):
-        for name in BOXES:
+        for index, name in enumerate(BOXES):
             page.type_into(name, text)
             kept = text if name == "IDC_RESULT" else text[:limit]
-            check.equal(page.values()[BOXES.index(name)], kept, f"typed {text!r} into {name}")
+            check.equal(page.values()[index], kept, f"typed {text!r} into {name}")
     for text in ("98765", "1.2345678"):
         page.copy_to_clipboard(text)
-        for name in LIMITED:
+        for index, name in enumerate(BOXES):
             page.paste_into(name)
-            check.equal(page.values()[BOXES.index(name)], text[:limit],
-                        f"pasted {text!r} into {name}")
-        page.paste_into("IDC_RESULT")
-        check.equal(page.values()[3], text, f"pasted {text!r} into the result box")
+            kept = text if name == "IDC_RESULT" else text[:limit]
+            check.equal(page.values()[index], kept, f"pasted {text!r} into {name}")
 
 
 def calculate_rows(page, check, rows):
@@ -82,60 +70,49 @@ def calculation(ctx, page, check):
 
 def non_ascii(ctx, page, check):
     page.open()
-    error = ctx.description["inputError"]
-    rows = [("1920", "1080", d, error) for d in NON_ASCII_DIAGONALS]
-    calculate_rows(page, check, rows)
+    calculate_rows(page, check, [("1920", "1080", d, ctx.description["inputError"])
+                                 for d in NON_ASCII_DIAGONALS])
     check.equal(page.values()[2], NON_ASCII_DIAGONALS[-1], "the diagonal box keeps what was typed")
+
+
+def open_boxes(page):
+    return page.driver.execute_script(
+        "return [...document.querySelectorAll('dialog[open]')].map(d => d.id)")
 
 
 def escape(ctx, page, check):
     page.open()
     before = page.values()
-    for name in list(BOXES) + ["IDC_CALCULATE", "IDC_ABOUT", "IDC_CONTACT"]:
+    for name in BOXES + ("IDC_CALCULATE", "IDC_ABOUT", "IDC_CONTACT"):
         page.driver.execute_script("arguments[0].focus()", page.element(name))
         page.press(Keys.ESCAPE)
-        check.equal(page.values(), before, f"boxes after Esc in {name}")
-        check.equal(page.active(), name, f"focus after Esc in {name}")
-        check.equal(open_dialogs(page), [], f"boxes open after Esc in {name}")
-
-
-def open_dialogs(page):
-    return page.driver.execute_script(
-        "return [...document.querySelectorAll('dialog[open]')].map(d => d.id)")
-
-
-def tab_stops(ctx):
-    stops = [c["name"] for c in ctx.description["controls"] if c["tabStop"]]
-    return stops[:stops.index("IDC_ABOUT") + 1] + ["IDC_CONTACT"]
-
-
-def expected_name(ctx, name):
-    return ctx.description["boxNames"].get(name) or template_text(ctx, name)
+        check.equal([page.values(), page.active(), open_boxes(page)], [before, name, []],
+                    f"boxes, focus and open message boxes after Esc in {name}")
 
 
 def tab_order(ctx, page, check):
+    """The template's tab stops, the contact line after 关于, and their names."""
     page.open()
-    stops = tab_stops(ctx)
+    stops = [c["name"] for c in ctx.description["controls"] if c["tabStop"]]
+    stops = stops[:stops.index("IDC_ABOUT") + 1] + ["IDC_CONTACT"]
     seen = [page.active()]
     for _ in stops[1:]:
         page.press(Keys.TAB)
         seen.append(page.active())
-    check.equal(seen, stops, "Tab")
-    back = [page.active()]
     for _ in stops[1:]:
         page.actions().key_down(Keys.SHIFT).send_keys(Keys.TAB).key_up(Keys.SHIFT).perform()
-        back.append(page.active())
-    check.equal(back, stops[::-1], "Shift+Tab")
+        seen.append(page.active())
+    check.equal(seen, stops + stops[-2::-1], "Tab, then Shift+Tab")
     for name in stops:
-        element = page.element(name)
-        role = "textbox" if controls(ctx)[name]["class"] == "edit" else "button"
-        check.equal(element.aria_role, role, f"role of {name}")
-        check.equal(element.accessible_name, expected_name(ctx, name), f"name of {name}")
+        element, control = page.element(name), controls(ctx)[name]
+        role = "textbox" if control["class"] == "edit" else "button"
+        name_text = ctx.description["boxNames"].get(name, control["text"])
+        check.equal([element.aria_role, element.accessible_name], [role, name_text], name)
 
 
-# Who opens which box, how it is opened and how it is closed.
-MESSAGE_BOXES = {"IDC_ABOUT": ("about-box", "about", True),
-                 "IDC_CONTACT": ("contact-box", "contact", False)}
+# Opener: its box, its text in the description and whether it shows an icon;
+# then who opens which box, how, and how it is closed.
+MESSAGE_BOXES = {"IDC_ABOUT": ("about-box", "about", 1), "IDC_CONTACT": ("contact-box", "contact", 0)}
 MESSAGE_ROWS = [("IDC_ABOUT", "click", "enter"), ("IDC_ABOUT", "enter", "escape"),
                 ("IDC_ABOUT", "click", "ok"), ("IDC_CONTACT", "click", "escape"),
                 ("IDC_CONTACT", "enter", "ok"), ("IDC_CONTACT", "click", "enter")]
@@ -144,76 +121,60 @@ MESSAGE_ROWS = [("IDC_ABOUT", "click", "enter"), ("IDC_ABOUT", "enter", "escape"
 def message_boxes(ctx, page, check):
     page.open()
     for opener, how_open, how_close in MESSAGE_ROWS:
-        box_id, key, has_icon = MESSAGE_BOXES[opener]
+        box_id, key, icons = MESSAGE_BOXES[opener]
         what = f"{box_id} opened by {how_open} on {opener}, closed by {how_close}"
-        message = ctx.description[key]
+        caption, text = ctx.description[key]
         if how_open == "click":
             page.actions().click(page.element(opener)).perform()
         else:
             page.driver.execute_script("arguments[0].focus()", page.element(opener))
             page.press(Keys.ENTER)
         box = page.element(box_id)
-        check.equal(open_dialogs(page), [box_id], f"{what}: open boxes")
-        check.equal(box.accessible_name, message["caption"], f"{what}: caption")
-        check.equal([box.aria_role, page.driver.execute_script(
-            "return arguments[0].matches(':modal')", box)], ["dialog", True], f"{what}: modal")
         lines = [p.get_attribute("textContent") for p in box.find_elements(By.TAG_NAME, "p")]
-        check.equal(lines, message["text"].split("\r"), f"{what}: lines")
-        check.equal(len(box.find_elements(By.CLASS_NAME, "icon")), int(has_icon), f"{what}: icon")
-        check.equal(page.active(), "ok", f"{what}: focus in the box")
+        check.equal([open_boxes(page), box.aria_role, box.accessible_name,
+                     page.driver.execute_script("return arguments[0].matches(':modal')", box),
+                     lines, len(box.find_elements(By.CLASS_NAME, "icon")), page.active()],
+                    [[box_id], "dialog", caption, True, text.split("\r"), icons, "ok"],
+                    f"{what}: open boxes, role, caption, modal, lines, icons, focus")
         if how_close == "ok":
             page.actions().click(box.find_element(By.CLASS_NAME, "ok")).perform()
         else:
             page.press(Keys.ENTER if how_close == "enter" else Keys.ESCAPE)
-        check.equal(open_dialogs(page), [], f"{what}: open after closing")
-        check.equal(page.active(), opener, f"{what}: focus after closing")
+        check.equal([open_boxes(page), page.active()], [[], opener], f"{what}: after closing")
 
 
-def mul_div(value, numerator, denominator):
-    return (2 * value * numerator // denominator + 1) // 2
+def to_pixels(x, y, cx, cy):
+    """Dialog units as the Linux window converts them: x*2, MulDiv(y, 14, 8)."""
+    down = lambda units: (2 * units * 14 // 8 + 1) // 2
+    return [x * 2, down(y), cx * 2, down(cy)]
 
 
-def to_pixels(rect):
-    x, y, cx, cy = rect
-    return [x * 2, mul_div(y, 14, 8), cx * 2, mul_div(cy, 14, 8)]
-
-
-RECTS = """return arguments[0].map(id => {
+RECTS = """const o = document.getElementById('IDD_MAIN').getBoundingClientRect();
+return arguments[0].map(id => {
   const r = document.getElementById(id).getBoundingClientRect();
-  const o = document.getElementById('IDD_MAIN').getBoundingClientRect();
   return [r.left - o.left, r.top - o.top, r.width, r.height].map(v => Math.round(v * 100) / 100);
 });"""
-COLOURS = """return arguments[0].map(([id, property]) =>
-  getComputedStyle(document.getElementById(id))[property]);"""
+COLOURS = "return arguments[0].map(([id, p]) => getComputedStyle(document.getElementById(id))[p])"
 
 
 def geometry(ctx, page, check):
     page.open()
-    cx, cy = ctx.description["size"]
     names = list(controls(ctx))
     rects = page.driver.execute_script(RECTS, ["IDD_MAIN"] + names)
-    check.equal(rects[0][2:], to_pixels([0, 0, cx, cy])[2:], "client area")
+    width, height = to_pixels(0, 0, *ctx.description["size"])[2:]
+    check.equal(rects[0][2:], [width, height], "client area")
     for name, rect in zip(names, rects[1:]):
-        check.equal(rect, to_pixels(controls(ctx)[name]["rect"]), f"border box of {name}")
-    rgb = lambda c: f"rgb({c[0]}, {c[1]}, {c[2]})"
-    wanted = [((n, "color"), rgb(c)) for n, c in ctx.description["editTextColours"].items()]
-    wanted += [((n, "color"), rgb(c)) for n, c in ctx.description["staticTextColours"].items()]
-    wanted += [((n, "backgroundColor"), rgb(ctx.description["editBackground"]))
-               for n in BOXES]
-    shown = page.driver.execute_script(COLOURS, [list(w[0]) for w in wanted])
-    for (where, colour), got in zip(wanted, shown):
-        check.equal(got, colour, f"{where[1]} of {where[0]}")
-    narrow_viewport(ctx, page, check, cx * 2, mul_div(cy, 14, 8))
-
-
-def narrow_viewport(ctx, page, check, width, height):
-    """On a screen narrower than the dialog, the whole dialog scales to fit."""
+        check.equal(rect, to_pixels(*controls(ctx)[name]["rect"]), f"border box of {name}")
+    colours = ctx.description["colours"]
+    shown = page.driver.execute_script(COLOURS, [c[:2] for c in colours])
+    for (name, css, colour), got in zip(colours, shown):
+        check.equal(got, colour, f"{css} of {name}")
+    # On a screen narrower than the dialog, the whole dialog scales to fit.
     page.driver.execute_cdp_cmd("Emulation.setDeviceMetricsOverride", {
         "width": width // 2, "height": 400, "deviceScaleFactor": 1, "mobile": False})
     try:
-        rect = page.driver.execute_script(RECTS, ["IDD_MAIN"])[0]
-        check.true(0 < rect[2] <= width // 2, f"dialog {rect[2]} px wide in {width // 2} px")
-        check.true(abs(rect[3] / rect[2] - height / width) < 0.01,
-                   f"dialog proportions {rect[2]} x {rect[3]}, not {width} x {height}")
+        shrunk = page.driver.execute_script(RECTS, ["IDD_MAIN"])[0]
+        check.true(0 < shrunk[2] <= width // 2 and abs(shrunk[3] / shrunk[2] - height / width) < 0.01,
+                   f"dialog {shrunk[2]} x {shrunk[3]} in a {width // 2} px wide screen")
     finally:
         page.driver.execute_cdp_cmd("Emulation.clearDeviceMetricsOverride", {})

@@ -1,6 +1,6 @@
 // Prints the dialog description as JSON for the browser tests: the page must
-// show what the Windows and Linux programs show, so its expected controls,
-// geometry, colours and texts are read from the same tables, not copied.
+// show what the Windows and Linux programs show, so the tests read its
+// controls, geometry, colours, names and texts from the same tables.
 #include <cstdio>
 #include <iterator>
 
@@ -10,121 +10,70 @@
 namespace {
 
 constexpr std::uint32_t kWsTabStop = 0x00010000;
+constexpr const char* kClassNames[] = {"button", "edit", "static"};  // by atom - 0x80
 
 // Names by the template's own spelling of the ids.
 #define QUORVEL_CONTROL_NAME(id, atom, text, x, y, cx, cy, style, exStyle) #id,
 constexpr const char* kControlNames[] = {QUORVEL_DIALOG_CONTROLS(QUORVEL_CONTROL_NAME)};
 #undef QUORVEL_CONTROL_NAME
 
-const char* NameOf(int id)
+int IndexOf(int id)
 {
-    for (size_t i = 0; i < std::size(kDialogControls); ++i) {
-        if (kDialogControls[i].id == id) return kControlNames[i];
-    }
-    return "";
+    int i = 0;
+    while (kDialogControls[i].id != id) ++i;
+    return i;
 }
 
-const char* TextOf(int id)
-{
-    for (const ControlDescription& control : kDialogControls) {
-        if (control.id == id) return control.text;
-    }
-    return "";
-}
-
-const char* ClassOf(ControlClass windowClass)
-{
-    switch (windowClass) {
-        case ControlClass::Button:
-            return "button";
-        case ControlClass::Edit:
-            return "edit";
-        case ControlClass::Static:
-            return "static";
-    }
-    return "";
-}
-
-// A JSON string; the texts hold no characters below 0x20 but the carriage
-// return that breaks a message's lines.
-void PrintString(const char* text)
+// A JSON string; the texts hold no control characters but the carriage
+// return that breaks a message's lines, and no quotes or backslashes.
+void String(const char* text, const char* after = ", ")
 {
     std::putchar('"');
-    for (const char* c = text; *c; ++c) {
-        if (*c == '\r')
-            std::fputs("\\r", stdout);
-        else if (*c == '"' || *c == '\\')
-            std::printf("\\%c", *c);
-        else
-            std::putchar(*c);
-    }
-    std::putchar('"');
+    for (const char* c = text; *c; ++c)
+        *c == '\r' ? (void)std::fputs("\\r", stdout) : (void)std::putchar(*c);
+    std::printf("\"%s", after);
 }
 
-void PrintControls()
+void Colour(const char* property, int id, ColourRef colour)
 {
-    std::puts("\"controls\": [");
-    for (size_t i = 0; i < std::size(kDialogControls); ++i) {
-        const ControlDescription& c = kDialogControls[i];
-        std::printf("  {\"name\": \"%s\", \"class\": \"%s\", \"text\": ", kControlNames[i],
-                    ClassOf(c.windowClass));
-        PrintString(c.text);
-        std::printf(", \"rect\": [%d, %d, %d, %d], \"tabStop\": %s}%s\n", c.rect.x, c.rect.y,
-                    c.rect.cx, c.rect.cy, (c.style & kWsTabStop) ? "true" : "false",
-                    i + 1 < std::size(kDialogControls) ? "," : "");
-    }
-    std::puts("],");
-}
-
-// The name a screen reader announces for each box.
-void PrintBoxNames()
-{
-    std::fputs("\"boxNames\": {", stdout);
-    for (size_t i = 0; i < std::size(kBoxNames); ++i) {
-        const BoxName& name = kBoxNames[i];
-        std::printf("%s\"%s\": \"%s%s%s\"", i ? ", " : "", NameOf(name.box), TextOf(name.label),
-                    name.detail ? " " : "", name.detail ? name.detail : "");
-    }
-    std::puts("},");
-}
-
-template <size_t N>
-void PrintColours(const char* key, const ControlTextColour (&colours)[N])
-{
-    std::printf("\"%s\": {", key);
-    for (size_t i = 0; i < N; ++i)
-        std::printf("%s\"%s\": [%d, %d, %d]", i ? ", " : "", NameOf(colours[i].id),
-                    RedOf(colours[i].text), GreenOf(colours[i].text), BlueOf(colours[i].text));
-    std::puts("},");
-}
-
-void PrintMessage(const char* key, const char* caption, const char* text)
-{
-    std::printf("\"%s\": {\"caption\": ", key);
-    PrintString(caption);
-    std::fputs(", \"text\": ", stdout);
-    PrintString(text);
-    std::puts("},");
+    static const char* separator = "";
+    std::printf("%s[\"%s\", \"%s\", \"rgb(%d, %d, %d)\"]", separator, kControlNames[IndexOf(id)],
+                property, RedOf(colour), GreenOf(colour), BlueOf(colour));
+    separator = ", ";
 }
 
 }  // namespace
 
 int main()
 {
-    std::puts("{");
-    std::fputs("\"caption\": ", stdout);
-    PrintString(kDialog.caption);
-    std::printf(",\n\"size\": [%d, %d],\n", kDialog.rect.cx, kDialog.rect.cy);
-    PrintControls();
-    PrintBoxNames();
-    PrintColours("editTextColours", kEditTextColours);
-    PrintColours("staticTextColours", kStaticTextColours);
-    std::printf("\"editBackground\": [%d, %d, %d],\n", RedOf(kEditBackground),
-                GreenOf(kEditBackground), BlueOf(kEditBackground));
-    PrintMessage("about", QUORVEL_ABOUT_CAPTION, QUORVEL_ABOUT_TEXT);
-    PrintMessage("contact", QUORVEL_CONTACT_CAPTION, QUORVEL_CONTACT_NOTICE);
-    std::fputs("\"inputError\": ", stdout);
-    PrintString(QUORVEL_INPUT_ERROR_TEXT);
-    std::printf(",\n\"inputLimit\": %d\n}\n", kInputLimit);
+    std::fputs("{\"caption\": ", stdout);
+    String(kDialog.caption);
+    std::printf("\"size\": [%d, %d], \"controls\": [", kDialog.rect.cx, kDialog.rect.cy);
+    for (const ControlDescription& c : kDialogControls) {
+        std::printf("%s{\"name\": \"%s\", \"class\": \"%s\", \"text\": ",
+                    &c == kDialogControls ? "" : ", ", kControlNames[&c - kDialogControls],
+                    kClassNames[static_cast<int>(c.windowClass) - QUORVEL_CLASS_BUTTON]);
+        String(c.text);
+        std::printf("\"rect\": [%d, %d, %d, %d], \"tabStop\": %s}", c.rect.x, c.rect.y, c.rect.cx,
+                    c.rect.cy, c.style & kWsTabStop ? "true" : "false");
+    }
+    std::fputs("], \"boxNames\": {", stdout);
+    for (const BoxName& name : kBoxNames) {
+        std::printf("%s\"%s\": \"%s%s%s\"", &name == kBoxNames ? "" : ", ",
+                    kControlNames[IndexOf(name.box)], kDialogControls[IndexOf(name.label)].text,
+                    name.detail ? " " : "", name.detail ? name.detail : "");
+    }
+    std::fputs("}, \"colours\": [", stdout);
+    for (const ControlTextColour& c : kEditTextColours) Colour("color", c.id, c.text);
+    for (const ControlTextColour& c : kStaticTextColours) Colour("color", c.id, c.text);
+    for (const int id : {IDC_WIDTH, IDC_HEIGHT, IDC_DIAGONAL, IDC_RESULT})
+        Colour("backgroundColor", id, kEditBackground);
+    std::fputs("], \"about\": [", stdout);
+    String(QUORVEL_ABOUT_CAPTION);
+    String(QUORVEL_ABOUT_TEXT, "], \"contact\": [");
+    String(QUORVEL_CONTACT_CAPTION);
+    String(QUORVEL_CONTACT_NOTICE, "], \"inputError\": ");
+    String(QUORVEL_INPUT_ERROR_TEXT, "");
+    std::printf(", \"inputLimit\": %d}\n", kInputLimit);
     return 0;
 }

@@ -5,17 +5,18 @@ from selenium.webdriver.common.by import By
 from selenium.webdriver.common.keys import Keys
 
 BOXES = ("IDC_WIDTH", "IDC_HEIGHT", "IDC_DIAGONAL", "IDC_RESULT")
+READY = """const done = arguments[0];
+(function poll() { performance.getEntriesByName('quorvel-ready').length ? done() : setTimeout(poll, 5); })();"""
 
 
 class Failures:
-    """Collects what disagrees, so that one run of a table names every bad row."""
+    """What disagrees, so that one run of a table names every bad row."""
 
     def __init__(self):
         self.lines = []
 
     def equal(self, actual, expected, what):
-        if actual != expected:
-            self.lines.append(f"{what}: got {actual!r}, expected {expected!r}")
+        self.true(actual == expected, f"{what}: got {actual!r}, expected {expected!r}")
 
     def true(self, condition, what):
         if not condition:
@@ -24,20 +25,13 @@ class Failures:
 
 class Page:
     def __init__(self, driver, url):
-        self.driver = driver
-        self.url = url
+        self.driver, self.url = driver, url
 
     def open(self):
+        """Loads the page and waits for its first calculation's mark."""
         self.driver.get(self.url)
-        self.wait_ready()
-
-    def wait_ready(self):
-        # The first calculation marks the page ready.
         self.driver.set_script_timeout(10)
-        self.driver.execute_async_script(
-            "const done = arguments[0];"
-            "(function poll() { performance.getEntriesByName('quorvel-ready').length"
-            " ? done() : setTimeout(poll, 5); })();")
+        self.driver.execute_async_script(READY)
 
     def element(self, name):
         return self.driver.find_element(By.ID, name)
@@ -47,39 +41,30 @@ class Page:
 
     def values(self):
         return self.driver.execute_script(
-            "return arguments[0].map(id => document.getElementById(id).value)", list(BOXES))
+            "return arguments[0].map(id => document.getElementById(id).value)", BOXES)
 
     def active(self):
         return self.driver.execute_script(
             "const e = document.activeElement; return e.id || e.className || e.tagName")
 
-    def select_all(self, chain):
-        return chain.key_down(Keys.CONTROL).send_keys("a").key_up(Keys.CONTROL)
+    def press(self, *keys):
+        self.actions().send_keys(*keys).perform()
+
+    def with_control(self, key, chain=None):
+        return (chain or self.actions()).key_down(Keys.CONTROL).send_keys(key).key_up(Keys.CONTROL)
 
     def type_into(self, name, text):
         """Click into a box, select what it holds and type over it."""
-        chain = self.select_all(self.actions().click(self.element(name)))
-        if text:
-            chain.send_keys(text)
-        else:
-            chain.send_keys(Keys.BACKSPACE)
-        chain.perform()
-
-    def press(self, *keys):
-        chain = self.actions()
-        for key in keys:
-            chain.send_keys(key)
-        chain.perform()
+        chain = self.with_control("a", self.actions().click(self.element(name)))
+        chain.send_keys(text or Keys.BACKSPACE).perform()
 
     def copy_to_clipboard(self, text):
         """Type the text in the result box, which takes any length, and copy it."""
         self.type_into("IDC_RESULT", text)
-        self.select_all(self.actions()).key_down(Keys.CONTROL).send_keys("c").key_up(
-            Keys.CONTROL).perform()
+        self.with_control("c", self.with_control("a")).perform()
 
     def paste_into(self, name):
-        self.select_all(self.actions().click(self.element(name))).key_down(
-            Keys.CONTROL).send_keys("v").key_up(Keys.CONTROL).perform()
+        self.with_control("v", self.with_control("a", self.actions().click(self.element(name)))).perform()
 
     def trigger(self, how):
         """Start a calculation: Enter in a box, or a click on 计算."""
