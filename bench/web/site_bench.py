@@ -15,7 +15,8 @@ import sys
 import tempfile
 import time
 
-sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), "../../tests/web/browser"))
+here = os.path.dirname(os.path.abspath(__file__))
+sys.path.insert(0, os.path.join(here, "../../tests/web/browser"))
 from chromium import Chromium  # noqa: E402
 from page_driver import Page  # noqa: E402
 from site_server import SiteServer  # noqa: E402

@@ -1,7 +1,8 @@
 """The browser suite. `run` drives the built site in headless Chromium once
 and writes one verdict per group; `report GROUP` prints a group's verdict
 and fails with it, so that each group is a test of its own.
-  browser_suite.py run SITE DESCRIPTION_TOOL CASES_TOOL COUNT SEED DENSITY_TSV AXE_JS RESULTS [GROUP...]
+  browser_suite.py run SITE DESCRIPTION_TOOL CASES_TOOL COUNT SEED DENSITY_TSV AXE_JS RESULTS
+    [GROUP...]
   browser_suite.py report RESULTS GROUP"""
 import json
 import os
@@ -34,7 +35,8 @@ GROUPS = {"opening": dialog.opening, "limits": dialog.limits, "calculation": dia
 
 class Context:
     def __init__(self, site, description, cases, count, seed, golden, axe, results):
-        self.site, self.cases, self.golden, self.axe, self.results = site, cases, golden, axe, results
+        self.site, self.cases, self.golden, self.axe = site, cases, golden, axe
+        self.results = results
         self.case_count, self.seed = int(count), int(seed)
         self.description = json.loads(subprocess.run([description], check=True,
                                                      capture_output=True, text=True).stdout)

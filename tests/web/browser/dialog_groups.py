@@ -23,7 +23,8 @@ def golden_rows(ctx, count):
     rows = [line.rstrip("\n").split("\t") for line in open(ctx.golden, encoding="utf-8")
             if not line.startswith("#")]
     rows = [r[:4] for r in rows if len(r) >= 4 and all(len(f) <= limit for f in r[:3])]
-    return [(w, h, d, error if r == "input-error" else r) for w, h, d, r in rows[::len(rows) // count]]
+    return [(w, h, d, error if r == "input-error" else r)
+            for w, h, d, r in rows[::len(rows) // count]]
 
 
 def opening(ctx, page, check):
@@ -112,7 +113,8 @@ def tab_order(ctx, page, check):
 
 # Opener: its box, its text in the description and whether it shows an icon;
 # then who opens which box, how, and how it is closed.
-MESSAGE_BOXES = {"IDC_ABOUT": ("about-box", "about", 1), "IDC_CONTACT": ("contact-box", "contact", 0)}
+MESSAGE_BOXES = {"IDC_ABOUT": ("about-box", "about", 1),
+                 "IDC_CONTACT": ("contact-box", "contact", 0)}
 MESSAGE_ROWS = [("IDC_ABOUT", "click", "enter"), ("IDC_ABOUT", "enter", "escape"),
                 ("IDC_ABOUT", "click", "ok"), ("IDC_CONTACT", "click", "escape"),
                 ("IDC_CONTACT", "enter", "ok"), ("IDC_CONTACT", "click", "enter")]
@@ -174,7 +176,8 @@ def geometry(ctx, page, check):
         "width": width // 2, "height": 400, "deviceScaleFactor": 1, "mobile": False})
     try:
         shrunk = page.driver.execute_script(RECTS, ["IDD_MAIN"])[0]
-        check.true(0 < shrunk[2] <= width // 2 and abs(shrunk[3] / shrunk[2] - height / width) < 0.01,
+        proportions = abs(shrunk[3] / shrunk[2] - height / width) if shrunk[2] else 1
+        check.true(0 < shrunk[2] <= width // 2 and proportions < 0.01,
                    f"dialog {shrunk[2]} x {shrunk[3]} in a {width // 2} px wide screen")
     finally:
         page.driver.execute_cdp_cmd("Emulation.clearDeviceMetricsOverride", {})

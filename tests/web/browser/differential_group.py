@@ -20,7 +20,10 @@ const boxes = ['IDC_WIDTH', 'IDC_HEIGHT', 'IDC_DIAGONAL'].map(id => document.get
 window.quorvelShown = [];
 Object.defineProperty(result, 'value', {
   get() { return own.get.call(this); },
-  set(text) { window.quorvelShown.push([...boxes.map(b => b.value), text]); own.set.call(this, text); },
+  set(text) {
+    window.quorvelShown.push([...boxes.map(b => b.value), text]);
+    own.set.call(this, text);
+  },
 });"""
 TAKE = "const shown = window.quorvelShown; window.quorvelShown = []; return shown;"
 # Shift+Tab presses from where each trigger leaves the focus to the width box.

@@ -9,7 +9,8 @@ from site_server import SiteServer
 
 WORKER_READY = """const done = arguments[0];
 setTimeout(() => done('none ready'), 5000);
-navigator.serviceWorker.ready.then(() => done(navigator.serviceWorker.controller ? 'controls' : 'ready'));"""
+navigator.serviceWorker.ready.then(
+  () => done(navigator.serviceWorker.controller ? 'controls' : 'ready'));"""
 STORED = """const done = arguments[0];
 (async () => {
   const urls = [];
@@ -49,7 +50,8 @@ def own_origin(ctx, page, check):
     what its worker stored and what its timeline lists."""
     page.open()
     stored = page.driver.execute_async_script(STORED)
-    logged = [json.loads(entry["message"])["message"] for entry in page.driver.get_log("performance")]
+    logged = [json.loads(entry["message"])["message"]
+              for entry in page.driver.get_log("performance")]
     urls = [m["params"]["request"]["url"] for m in logged
             if m["method"] == "Network.requestWillBeSent"
             and not m["params"]["documentURL"].startswith("chrome")]

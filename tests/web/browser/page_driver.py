@@ -6,7 +6,9 @@ from selenium.webdriver.common.keys import Keys
 
 BOXES = ("IDC_WIDTH", "IDC_HEIGHT", "IDC_DIAGONAL", "IDC_RESULT")
 READY = """const done = arguments[0];
-(function poll() { performance.getEntriesByName('quorvel-ready').length ? done() : setTimeout(poll, 5); })();"""
+(function poll() {
+  performance.getEntriesByName('quorvel-ready').length ? done() : setTimeout(poll, 5);
+})();"""
 
 
 class Failures:
@@ -64,7 +66,8 @@ class Page:
         self.with_control("c", self.with_control("a")).perform()
 
     def paste_into(self, name):
-        self.with_control("v", self.with_control("a", self.actions().click(self.element(name)))).perform()
+        chain = self.with_control("a", self.actions().click(self.element(name)))
+        self.with_control("v", chain).perform()
 
     def trigger(self, how):
         """Start a calculation: Enter in a box, or a click on 计算."""

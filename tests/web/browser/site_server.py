@@ -6,7 +6,8 @@ import os
 import sys
 import threading
 
-sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), "../../../app/web/page"))
+here = os.path.dirname(os.path.abspath(__file__))
+sys.path.insert(0, os.path.join(here, "../../../app/web/page"))
 from serve_site import SiteHandler, page_policy  # noqa: E402
 
 
