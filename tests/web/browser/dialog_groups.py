@@ -7,7 +7,7 @@ from selenium.webdriver.common.keys import Keys
 from page_driver import BOXES
 
 LIMITED = BOXES[:3]
-TRIGGERS = LIMITED + ("button",)
+TRIGGERS = BOXES + ("button",)  # Enter in any box, the result box too, or a click
 OPENING_RESULT = "102"  # for the template's 1920, 1080 and 21.5
 CALCULATIONS = [("2560", "1440", "27", "109")]
 NON_ASCII_DIAGONALS = ("Ａ", "中", "２１.５")
