@@ -5,9 +5,11 @@ crossed by its diagonal, the two things a pixel density is made of.
 Writes one 32 x 32 image with 8 bits per pixel (a 256-colour palette) as an
 .ico file, or the same picture as an RGBA PNG of any size (each pixel taken
 from the nearest pixel of the 32 x 32 drawing) for the Linux desktop's icon
-theme and the Linux program's window icon.
+theme and the Linux program's window icon, or as a 256-colour PNG with a
+transparent background, a third the bytes, for the web page's manifest.
 Usage: res/make_icon.py [OUTPUT]           (default: res/quorvel.ico)
        res/make_icon.py --png SIZE OUTPUT
+       res/make_icon.py --indexed-png SIZE OUTPUT
 """
 import os
 import struct
@@ -134,9 +136,29 @@ def png_bytes(size):
             + png_chunk(b"IDAT", zlib.compress(rows, 9)) + png_chunk(b"IEND", b""))
 
 
+def indexed_png_bytes(size):
+    """The palette image itself: index 0 is transparent, and a row that repeats
+    the one above is stored as its difference (PNG filter "up"), all zeros."""
+    pixels, _ = draw()
+    used = PLAIN_BASE + 2 * SCREEN_ROWS
+    palette = b"".join(bytes(colour) for colour in build_palette()[:used])
+    rows, previous = b"", None
+    for y in range(size):
+        sy = y * SIZE // size
+        row = bytes(pixels[sy][x * SIZE // size] for x in range(size))
+        rows += b"\2" + bytes(size) if row == previous else b"\0" + row
+        previous = row
+    header = struct.pack(">IIBBBBB", size, size, 8, 3, 0, 0, 0)  # 8-bit palette
+    return (b"\x89PNG\r\n\x1a\n" + png_chunk(b"IHDR", header) + png_chunk(b"PLTE", palette)
+            + png_chunk(b"tRNS", b"\0") + png_chunk(b"IDAT", zlib.compress(rows, 9))
+            + png_chunk(b"IEND", b""))
+
+
 def main():
     if len(sys.argv) == 4 and sys.argv[1] == "--png":
         data, out = png_bytes(int(sys.argv[2])), sys.argv[3]
+    elif len(sys.argv) == 4 and sys.argv[1] == "--indexed-png":
+        data, out = indexed_png_bytes(int(sys.argv[2])), sys.argv[3]
     else:
         data = icon_bytes()
         out = sys.argv[1] if len(sys.argv) > 1 else os.path.join(os.path.dirname(__file__), "quorvel.ico")

@@ -12,6 +12,7 @@
 #include <QStyle>
 #include <QVariant>
 
+#include "app/box_names.h"
 #include "app/dialog_description.h"
 #include "app/qt/click_watcher.h"
 #include "app/qt/commands.h"
@@ -32,21 +33,6 @@ constexpr std::uint32_t kSsCenter = 0x0001;
 constexpr std::uint32_t kSsTypeMask = 0x001F;
 constexpr std::uint32_t kSsNotify = 0x0100;
 constexpr std::uint32_t kSsCenterImage = 0x0200;
-
-// The label each box stands beside, which a screen reader announces as the
-// box's name; the two resolution boxes share theirs and say which they are.
-struct BoxName {
-    int box;
-    int label;
-    const char* detail;  // UTF-8, or nullptr
-};
-
-constexpr BoxName kBoxNames[] = {
-    {IDC_WIDTH, IDC_LABEL_RESOLUTION, "宽"},
-    {IDC_HEIGHT, IDC_LABEL_RESOLUTION, "高"},
-    {IDC_DIAGONAL, IDC_LABEL_SIZE, nullptr},
-    {IDC_RESULT, IDC_LABEL_PPI, nullptr},
-};
 
 using CommandFunction = void (*)(QWidget* window);
 

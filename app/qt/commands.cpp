@@ -10,11 +10,10 @@
 #include <QShortcut>
 #include <QTranslator>
 
+#include "app/calculate_command.h"
 #include "app/dialog_description.h"
 #include "app/qt/calculator_window.h"
 #include "app/qt/ui_text.h"
-#include "app/unsigned_text.h"
-#include "core/density.h"
 
 namespace {
 
@@ -23,9 +22,9 @@ QLineEdit* Box(QWidget* window, int id)
     return static_cast<QLineEdit*>(FindControl(window, id));
 }
 
-std::uint32_t ReadResolution(QWidget* window, int id)
+BoxText TextOf(const QString& text)
 {
-    return ReadUnsignedText(Box(window, id)->text().toUtf8().constData());
+    return {reinterpret_cast<const char16_t*>(text.utf16()), static_cast<int>(text.size())};
 }
 
 // Ctrl+C in a message box copies it the way the Windows message box does:
@@ -63,15 +62,11 @@ void ShowMessage(QWidget* window, const char* caption, const char* text, QMessag
 
 void Calculate(QWidget* window)
 {
-    const std::uint32_t width = ReadResolution(window, IDC_WIDTH);
-    const std::uint32_t height = ReadResolution(window, IDC_HEIGHT);
-    const QByteArray diagonal =
-        Box(window, IDC_DIAGONAL)->text().toUtf8().left(kDiagonalTextLength);
-
-    const DensityResult result = CalculateDensity(width, height, diagonal.constData());
-    Box(window, IDC_RESULT)
-        ->setText(result.kind == DensityKind::InputError ? UiText(QUORVEL_INPUT_ERROR_TEXT)
-                                                         : QString::number(result.density));
+    const QString width = Box(window, IDC_WIDTH)->text();
+    const QString height = Box(window, IDC_HEIGHT)->text();
+    const QString diagonal = Box(window, IDC_DIAGONAL)->text();
+    const ResultBoxText result = CalculateCommand(TextOf(width), TextOf(height), TextOf(diagonal));
+    Box(window, IDC_RESULT)->setText(QString::fromUtf8(result.bytes, result.length));
 }
 
 void ShowAbout(QWidget* window)

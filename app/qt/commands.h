@@ -4,9 +4,8 @@
 
 #include <QWidget>
 
-// Reads the width and height as GetDlgItemInt (unsigned) would, the first
-// kDiagonalTextLength bytes of the diagonal's UTF-8 text, and writes the
-// density ("%d") or the input-error text into the result box.
+// Runs the calculate command shared with the web page (app/calculate_command.h)
+// on the boxes' texts and writes its text into the result box.
 void Calculate(QWidget* window);
 
 // Modal message boxes over the window.

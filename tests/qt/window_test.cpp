@@ -195,6 +195,33 @@ TEST_F(WindowTest, CalculatesOnTheButtonAndOnEnterInEveryBox)
     }
 }
 
+// A pasted NUL is a character outside the grammar like any other and never
+// ends the text: the diagonal is refused (not read as "12"), a width stops at
+// it as at any non-digit (3, not the 30 of a text with the NUL dropped).
+TEST_F(WindowTest, PastedNulIsACharacterOutsideTheGrammar)
+{
+    const struct {
+        QString width, height, diagonal;
+        const char* shown;
+    } rows[] = {
+        {QStringLiteral(u"1920"), QStringLiteral(u"1080"), QStringLiteral(u"12\0 3"), "输入错误"},
+        {QStringLiteral(u"3\0"
+                        u"0"),
+         QStringLiteral(u"4"), QStringLiteral(u"1"), "5"},
+    };
+    for (const auto& row : rows) {
+        const std::pair<int, QString> texts[] = {
+            {IDC_WIDTH, row.width}, {IDC_HEIGHT, row.height}, {IDC_DIAGONAL, row.diagonal}};
+        for (const auto& [id, text] : texts) {
+            ClearBox(box(id));
+            PasteText(box(id), text);
+            ASSERT_EQ(box(id)->text(), text.left(kInputLimit));
+        }
+        ClickControl(window.get(), IDC_CALCULATE);
+        EXPECT_EQ(box(IDC_RESULT)->text(), QString::fromUtf8(row.shown)) << row.shown;
+    }
+}
+
 TEST_F(WindowTest, AboutBoxAndContactNoticeShowTheirTextsAndCopyThem)
 {
     QLocale::setDefault(QLocale(QLocale::Chinese, QLocale::China));

@@ -1,0 +1,79 @@
+#include "app/calculate_command.h"
+
+#include <cstdint>
+
+#include "app/dialog_description.h"
+#include "app/unsigned_text.h"
+#include "core/density.h"
+#include "res/texts.h"
+
+namespace {
+
+// Stands for every unit the readers' ASCII grammar has no place for: outside
+// ASCII, or NUL. Neither reader accepts it anywhere, so it ends a width at
+// the digits before it and refuses any diagonal that holds it.
+constexpr char kNotInGrammar = '\x80';
+
+// A box holds kInputLimit characters; only a program can put more in one.
+// The width and height are read from this many units at most, far more than
+// any digits that fit in 32 bits need.
+constexpr int kResolutionTextLength = 32;
+
+constexpr char kInputErrorText[] = QUORVEL_INPUT_ERROR_TEXT;
+static_assert(sizeof kInputErrorText - 1 <= kResultTextCapacity, "the input-error text fits");
+
+// The first capacity - 1 units of the text as bytes the readers take, and
+// the NUL after them.
+template <int capacity>
+void ToReaderBytes(BoxText text, char (&bytes)[capacity])
+{
+    const int length = text.length < capacity - 1 ? text.length : capacity - 1;
+    for (int i = 0; i < length; ++i) {
+        const char16_t unit = text.units[i];
+        bytes[i] = unit != 0 && unit < 0x80 ? static_cast<char>(unit) : kNotInGrammar;
+    }
+    bytes[length] = '\0';
+}
+
+std::uint32_t ReadResolution(BoxText text)
+{
+    char bytes[kResolutionTextLength + 1];
+    ToReaderBytes(text, bytes);
+    return ReadUnsignedText(bytes);
+}
+
+ResultBoxText InputErrorText()
+{
+    ResultBoxText text{};
+    for (int i = 0; kInputErrorText[i] != '\0'; ++i) text.bytes[text.length++] = kInputErrorText[i];
+    return text;
+}
+
+// "%d": the digits are written from the last, the magnitude taken unsigned so
+// that INT32_MIN needs no special case.
+ResultBoxText DecimalText(std::int32_t value)
+{
+    char reversed[kResultTextCapacity];
+    int count = 0;
+    std::uint32_t magnitude =
+        value < 0 ? 0u - static_cast<std::uint32_t>(value) : static_cast<std::uint32_t>(value);
+    do {
+        reversed[count++] = static_cast<char>('0' + magnitude % 10);
+        magnitude /= 10;
+    } while (magnitude != 0);
+    ResultBoxText text{};
+    if (value < 0) text.bytes[text.length++] = '-';
+    while (count > 0) text.bytes[text.length++] = reversed[--count];
+    return text;
+}
+
+}  // namespace
+
+ResultBoxText CalculateCommand(BoxText width, BoxText height, BoxText diagonal)
+{
+    char diagonalBytes[kDiagonalTextLength + 1];
+    ToReaderBytes(diagonal, diagonalBytes);
+    const DensityResult result =
+        CalculateDensity(ReadResolution(width), ReadResolution(height), diagonalBytes);
+    return result.kind == DensityKind::InputError ? InputErrorText() : DecimalText(result.density);
+}

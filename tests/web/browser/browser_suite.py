@@ -1,0 +1,91 @@
+"""The browser suite. `run` drives the built site in headless Chromium once
+and writes one verdict per group; `report GROUP` prints a group's verdict
+and fails with it, so that each group is a test of its own.
+  browser_suite.py run SITE DESCRIPTION_TOOL CASES_TOOL COUNT SEED DENSITY_TSV AXE_JS RESULTS
+    [GROUP...]
+  browser_suite.py report RESULTS GROUP"""
+import json
+import os
+import shutil
+import subprocess
+import sys
+import time
+import traceback
+
+sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
+
+import axe_group  # noqa: E402
+import dialog_groups as dialog  # noqa: E402
+import differential_group  # noqa: E402
+import font_group  # noqa: E402
+import offline_groups  # noqa: E402
+from chromium import Chromium  # noqa: E402
+from page_driver import Failures, Page  # noqa: E402
+from site_server import SiteServer  # noqa: E402
+
+# In the order they run: opening on the first visit, own_origin over every
+# request of the run.
+GROUPS = {"opening": dialog.opening, "limits": dialog.limits, "calculation": dialog.calculation,
+          "non_ascii": dialog.non_ascii, "escape": dialog.escape, "tab_order": dialog.tab_order,
+          "message_boxes": dialog.message_boxes, "geometry": dialog.geometry,
+          "differential": differential_group.differential, "axe": axe_group.axe,
+          "offline": offline_groups.offline, "own_font": font_group.own_font,
+          "own_origin": offline_groups.own_origin}
+
+
+class Context:
+    def __init__(self, site, description, cases, count, seed, golden, axe, results):
+        self.site, self.cases, self.golden, self.axe = site, cases, golden, axe
+        self.results = results
+        self.case_count, self.seed = int(count), int(seed)
+        self.description = json.loads(subprocess.run([description], check=True,
+                                                     capture_output=True, text=True).stdout)
+        self.origins, self.notes = set(), []
+
+    def note(self, text):
+        self.notes.append(text)
+
+
+def run_group(ctx, page, name):
+    check, ctx.notes, start = Failures(), [], time.monotonic()
+    try:
+        GROUPS[name](ctx, page, check)
+    except Exception:  # a broken group is a failed group, with its trace
+        check.lines.append(traceback.format_exc())
+    verdict = {"passed": not check.lines, "failures": check.lines, "notes": ctx.notes,
+               "seconds": round(time.monotonic() - start, 2)}
+    with open(os.path.join(ctx.results, name + ".json"), "w", encoding="utf-8") as out:
+        json.dump(verdict, out, ensure_ascii=False, indent=1)
+    print(f"{'pass' if verdict['passed'] else 'FAIL'} {name} ({verdict['seconds']} s)", flush=True)
+
+
+def run(site, *args):
+    if not os.path.isfile(os.path.join(site, "index.html")):
+        sys.exit(f"no site at {site}: build the web preset first")
+    results, groups = args[6], args[7:] or GROUPS
+    shutil.rmtree(results, ignore_errors=True)
+    os.makedirs(results)
+    ctx, server, browser = Context(site, *args[:7]), SiteServer(site), Chromium()
+    ctx.origins.add(server.url)
+    try:
+        for name in groups:
+            run_group(ctx, Page(browser.driver, server.url), name)
+    finally:
+        browser.close()
+        server.stop()
+
+
+def report(results, group):
+    try:
+        with open(os.path.join(results, group + ".json"), encoding="utf-8") as source:
+            verdict = json.load(source)
+    except FileNotFoundError:
+        sys.exit(f"{group}: no verdict in {results} (did the suite run?)")
+    for line in verdict["notes"] + verdict["failures"]:
+        print(line)
+    print(f"{group}: {'passed' if verdict['passed'] else 'FAILED'} in {verdict['seconds']} s")
+    sys.exit(0 if verdict["passed"] else 1)
+
+
+if __name__ == "__main__":
+    {"run": run, "report": report}[sys.argv[1]](*sys.argv[2:])

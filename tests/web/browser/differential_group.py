@@ -1,0 +1,100 @@
+"""Generated cases typed into the page with real keys, each answer held
+against the native core (differential_cases). For speed the cases go in
+batches of key strokes, in two browsers at once (typing waits on the browser
+more than it works the processor); a watch on the result box records what
+each calculation wrote and what the three boxes held at that moment."""
+import concurrent.futures
+import subprocess
+import time
+
+from selenium.webdriver.common.actions.action_builder import ActionBuilder
+from selenium.webdriver.common.keys import Keys
+
+from chromium import Chromium
+from page_driver import Page
+
+BATCH = 25
+WATCH = """const result = document.getElementById('IDC_RESULT');
+const own = Object.getOwnPropertyDescriptor(HTMLInputElement.prototype, 'value');
+const boxes = ['IDC_WIDTH', 'IDC_HEIGHT', 'IDC_DIAGONAL'].map(id => document.getElementById(id));
+window.quorvelShown = [];
+Object.defineProperty(result, 'value', {
+  get() { return own.get.call(this); },
+  set(text) {
+    window.quorvelShown.push([...boxes.map(b => b.value), text]);
+    own.set.call(this, text);
+  },
+});"""
+TAKE = "const shown = window.quorvelShown; window.quorvelShown = []; return shown;"
+# Shift+Tab presses from where each trigger leaves the focus to the width box.
+BACK_TO_WIDTH = {"enter-width": 0, "enter-height": 1, "enter-diagonal": 2, "button": 3}
+
+
+def generated_cases(ctx):
+    out = subprocess.run([ctx.cases, str(ctx.case_count), str(ctx.seed)], check=True,
+                         capture_output=True, text=True).stdout
+    text = lambda units: "".join(chr(int(u, 16)) for u in units.split(",") if u)
+    return [(t, text(w), text(h), text(d), r) for t, w, h, d, r in
+            (line.split("\t") for line in out.splitlines())]
+
+
+def shift_tabs(keys, count):
+    keys.key_down(Keys.SHIFT)
+    keys.send_keys(Keys.TAB * count)
+    keys.key_up(Keys.SHIFT)
+
+
+def type_case(keys, trigger, width, height, diagonal):
+    """From the width box with its text selected: the three texts with Tab
+    between them (Tab selects the next box's text, so typing replaces it; an
+    empty text is a Delete of the selection), the trigger, and back to the
+    width box with its text selected, by keys alone: a click costs as much as
+    a dozen keys, so 计算 is pressed with Space (the calculation table clicks it)."""
+    keys.send_keys(Keys.TAB.join(t or Keys.DELETE for t in (width, height, diagonal)))
+    if trigger == "button":
+        keys.send_keys(Keys.TAB + Keys.SPACE)
+    else:
+        if trigger != "enter-diagonal":
+            shift_tabs(keys, 2 - BACK_TO_WIDTH[trigger])
+        keys.send_keys(Keys.ENTER)
+    if BACK_TO_WIDTH[trigger]:
+        shift_tabs(keys, BACK_TO_WIDTH[trigger])
+    else:
+        keys.key_down(Keys.CONTROL)
+        keys.send_keys("a")
+        keys.key_up(Keys.CONTROL)
+
+
+def type_cases(page, cases, check):
+    """What each calculation showed and held."""
+    page.open()
+    page.driver.execute_script(WATCH)
+    check.equal(page.active(), "IDC_WIDTH", "focus on opening, where typing starts")
+    shown = []
+    for first in range(0, len(cases), BATCH):
+        batch = ActionBuilder(page.driver, duration=0)  # keys alone: no pointer to keep step
+        for case in cases[first:first + BATCH]:
+            type_case(batch.key_action, *case[:4])
+        batch.perform()
+        shown += page.driver.execute_script(TAKE)
+    return shown
+
+
+def differential(ctx, page, check):
+    cases = generated_cases(ctx)
+    check.equal(len(cases), ctx.case_count, "generated cases")
+    start, half, second = time.monotonic(), len(cases) // 2, Chromium()
+    try:
+        with concurrent.futures.ThreadPoolExecutor(1) as pool:
+            later = pool.submit(type_cases, Page(second.driver, page.url), cases[half:], check)
+            shown = type_cases(page, cases[:half], check) + later.result()
+    finally:
+        second.close()
+    ctx.note(f"{len(cases)} cases typed in {time.monotonic() - start:.1f} s, in two browsers")
+    check.equal(len(shown), len(cases), "calculations")
+    limit = ctx.description["inputLimit"]
+    bad = [(i, c, got) for i, (c, got) in enumerate(zip(cases, shown))
+           if got != [c[1][:limit], c[2][:limit], c[3][:limit], c[4]]]
+    for index, case, got in bad[:10]:
+        check.equal(got, [t[:limit] for t in case[1:4]] + [case[4]], f"case {index} {case[:4]!r}")
+    check.equal(len(bad), 0, f"disagreements of {len(cases)}")

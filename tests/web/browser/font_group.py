@@ -1,0 +1,58 @@
+"""The page draws its Chinese in its own font, also on a system without any
+CJK font: the labels are shot in three browsers, the usual one, one whose
+fontconfig knows no CJK font (the system's rendering rules still apply, so
+the same font is drawn alike), and that one again with the page's font file
+withheld, which must then show something else: boxes, not characters."""
+import base64
+import os
+
+from chromium import Chromium
+from page_driver import Page
+from site_server import SiteServer
+
+LABELS = ("IDC_LABEL_RESOLUTION", "IDC_LABEL_SIZE", "IDC_CALCULATE")
+FONT_FILE = "quorvel.woff2"
+LATIN_ONLY = """<?xml version="1.0"?>
+<!DOCTYPE fontconfig SYSTEM "urn:fontconfig:fonts.dtd">
+<fontconfig><dir>/usr/share/fonts/truetype/dejavu</dir><cachedir>{cache}</cachedir>
+<include ignore_missing="yes">/etc/fonts/conf.d</include></fontconfig>
+"""
+
+
+def shoot(page, name, path):
+    rect = page.driver.execute_script(
+        "const r = document.getElementById(arguments[0]).getBoundingClientRect();"
+        "return {x: r.left, y: r.top, width: r.width, height: r.height, scale: 1};", name)
+    shot = page.driver.execute_cdp_cmd("Page.captureScreenshot", {"format": "png", "clip": rect})
+    png = base64.b64decode(shot["data"])
+    with open(path, "wb") as out:
+        out.write(png)
+    return png
+
+
+def shots(ctx, tag, env=None, hidden=()):
+    server = SiteServer(ctx.site, hidden)
+    browser = Chromium(env=env)
+    try:
+        page = Page(browser.driver, server.url)
+        page.open()
+        page.driver.execute_async_script("document.fonts.ready.then(arguments[0])")
+        page.driver.save_screenshot(os.path.join(ctx.results, f"page-{tag}.png"))
+        return {n: shoot(page, n, os.path.join(ctx.results, f"{n}-{tag}.png")) for n in LABELS}
+    finally:
+        browser.close()
+        server.stop()
+
+
+def own_font(ctx, page, check):
+    config = os.path.join(ctx.results, "latin-only-fonts.conf")
+    with open(config, "w") as out:
+        out.write(LATIN_ONLY.format(cache=os.path.join(ctx.results, "fontconfig-cache")))
+    latin_only = {"FONTCONFIG_FILE": config}
+    usual = shots(ctx, "usual")
+    own = shots(ctx, "latin-only", latin_only)
+    withheld = shots(ctx, "font-withheld", latin_only, hidden=[FONT_FILE])
+    for name in LABELS:
+        check.true(own[name] == usual[name], f"{name}: drawn otherwise without system CJK fonts")
+        check.true(own[name] != withheld[name], f"{name}: drawn alike with the font withheld")
+    ctx.note(f"shots in {ctx.results}")

@@ -1,0 +1,72 @@
+// The module's core against the golden tables, row by row, as
+// tests/golden/golden_test.cpp holds the native builds to them: the 10 bytes
+// ReadDecimal stores and CalculateDensity's result, from the same core
+// objects the page's module links.
+//   node golden_test.mjs quorvel_golden.wasm tests/golden
+import { readFileSync } from 'node:fs';
+import { strict as assert } from 'node:assert';
+
+const [modulePath, goldenDir] = process.argv.slice(2);
+const core = new WebAssembly.Instance(new WebAssembly.Module(readFileSync(modulePath)), {}).exports;
+
+// The rows of a table, fields split at tabs, comments left out.
+function rowsOf(name) {
+  return readFileSync(`${goldenDir}/${name}`, 'latin1')
+    .split('\n')
+    .filter((line) => line !== '' && !line.startsWith('#'))
+    .map((line) => line.split('\t'));
+}
+
+// \t, \\ and \xHH back to bytes, as golden::UnescapeText reads them.
+function unescape(escaped) {
+  const bytes = [];
+  for (let i = 0; i < escaped.length; ++i) {
+    const next = escaped[i + 1];
+    if (escaped[i] !== '\\' || i + 1 === escaped.length) {
+      bytes.push(escaped.charCodeAt(i));
+    } else if (next === 't') {
+      bytes.push(9), ++i;
+    } else if (next === 'x' && i + 3 < escaped.length) {
+      bytes.push(parseInt(escaped.substr(i + 2, 2), 16)), (i += 3);
+    } else {
+      bytes.push(escaped.charCodeAt(i + 1)), ++i;
+    }
+  }
+  return bytes;
+}
+
+function setText(bytes) {
+  assert.ok(bytes.length < core.TextCapacity(), 'text longer than the module buffer');
+  const buffer = new Uint8Array(core.memory.buffer, core.TextBuffer(), bytes.length + 1);
+  buffer.set(bytes);
+  buffer[bytes.length] = 0;
+}
+
+function readingOutcome(text) {
+  setText(unescape(text));
+  if (!core.Read()) return 'failure';
+  const value = new Uint8Array(core.memory.buffer, core.ReadValue(), 10);
+  return Array.from(value, (byte) => byte.toString(16).toUpperCase().padStart(2, '0')).join('');
+}
+
+function densityOutcome(width, height, diagonal) {
+  setText(unescape(diagonal));
+  // The tables' widths and heights are unsigned 32-bit; an i32 argument
+  // carries the same bits.
+  return core.CalculateDensity(Number(width) | 0, Number(height) | 0) ? String(core.Density()) : 'input-error';
+}
+
+// The software core's outcome is the first one of a row; a further column is
+// the x87 unit's own and does not apply here.
+function check(name, minimumRows, outcomeColumn, outcomeOf) {
+  const rows = rowsOf(name);
+  assert.ok(rows.length >= minimumRows, `${name} missing or cut short: ${rows.length} rows`);
+  const mismatches = rows.filter((row) => outcomeOf(row) !== row[outcomeColumn]);
+  for (const row of mismatches.slice(0, 20)) console.log(`${name}: ${row.join(' | ')} -> ${outcomeOf(row)}`);
+  console.log(`${name}: ${rows.length} rows, ${mismatches.length} differ`);
+  return mismatches.length === 0;
+}
+
+const readingHolds = check('reading.tsv', 20000, 1, (row) => readingOutcome(row[0]));
+const densityHolds = check('density.tsv', 2000, 3, (row) => densityOutcome(row[0], row[1], row[2]));
+process.exitCode = readingHolds && densityHolds ? 0 : 1;
