@@ -1,5 +1,6 @@
 #include "app/calculate_command.h"
 
+#include <cstddef>
 #include <cstdint>
 
 #include "app/dialog_description.h"
@@ -24,10 +25,11 @@ static_assert(sizeof kInputErrorText - 1 <= kResultTextCapacity, "the input-erro
 
 // The first capacity - 1 units of the text as bytes the readers take, and
 // the NUL after them.
-template <int capacity>
+template <std::size_t capacity>
 void ToReaderBytes(BoxText text, char (&bytes)[capacity])
 {
-    const int length = text.length < capacity - 1 ? text.length : capacity - 1;
+    constexpr int kRoom = static_cast<int>(capacity) - 1;
+    const int length = text.length < kRoom ? text.length : kRoom;
     for (int i = 0; i < length; ++i) {
         const char16_t unit = text.units[i];
         bytes[i] = unit != 0 && unit < 0x80 ? static_cast<char>(unit) : kNotInGrammar;
