@@ -11,6 +11,7 @@
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
+#include <iterator>
 
 #include "tests/support/x11_window.h"
 
@@ -85,7 +86,10 @@ int main(int argc, char** argv)
         const char* program;
     } programs[] = {{"quorvel", argv[2]}, {"empty", argv[3]}, {"template", argv[4]}};
     for (int run = 0; run < runs; ++run) {
-        for (const auto& p : programs) {
+        // Each run starts one later in the list, so that none always follows
+        // the same one.
+        for (std::size_t turn = 0; turn < std::size(programs); ++turn) {
+            const auto& p = programs[(static_cast<std::size_t>(run) + turn) % std::size(programs)];
             const long microseconds = TimeOne(display, p.program);
             if (microseconds < 0) {
                 std::fprintf(stderr, "startup_timer: %s did not open and close cleanly\n", p.name);

@@ -72,8 +72,9 @@ double TimeStart(const char* program, const wchar_t* caption, bool (*ready)(cons
     return elapsed;
 }
 
-// The programs in the order of the command line; each run launches them in
-// turn, so a drift of the machine touches all alike.
+// The programs in the order of the command line. Each run launches them in
+// turn, so a drift of the machine touches all alike, and starts one later in
+// the list than the run before, so that none always follows the same one.
 struct Program {
     const char* kind;
     const wchar_t* caption;
@@ -100,7 +101,8 @@ int main(int argc, char** argv)
     }
     const int runs = std::atoi(argv[1]);
     for (int run = 0; run < runs; ++run) {
-        for (int i = 0; i < kProgramCount; ++i) {
+        for (int turn = 0; turn < kProgramCount; ++turn) {
+            const int i = (run + turn) % kProgramCount;
             const Program& program = kPrograms[i];
             const double seconds = TimeStart(argv[2 + i], program.caption, program.ready);
             if (seconds < 0) {
