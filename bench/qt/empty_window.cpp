@@ -4,12 +4,12 @@
 #include <QApplication>
 #include <QWidget>
 
+#include "bench/qt/window_flags.h"
+
 int main(int argc, char** argv)
 {
     QApplication application(argc, argv);
-    QWidget window(nullptr, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
-                                Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
-                                Qt::WindowCloseButtonHint);
+    QWidget window(nullptr, kDialogWindowFlags);
     window.setWindowTitle(QStringLiteral("Quorvel"));
     window.setFixedSize(384, 147);
     window.show();

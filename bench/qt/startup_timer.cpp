@@ -1,15 +1,17 @@
-// Start-up of the Linux program against its empty baseline, in turns on one
-// X server: from fork to the map of the window captioned "Quorvel" (the
+// Start-up of the Linux program against its floors, in turns on one X
+// server: from fork to the map of the window captioned "Quorvel" (the
 // program fills in 102 before it shows its window), then a close request
-// and the exit code. Prints "quorvel MICROSECONDS" and "empty MICROSECONDS"
-// per run.
-// Usage: startup_timer RUNS QUORVEL EMPTY   (DISPLAY names the X server)
+// and the exit code. Prints "quorvel MICROSECONDS", "empty MICROSECONDS"
+// (the empty window) and "template MICROSECONDS" (the window with the
+// template's controls and texts) per run.
+// Usage: startup_timer RUNS QUORVEL EMPTY TEMPLATE   (DISPLAY names the X server)
 #include <sys/wait.h>
 #include <unistd.h>
 
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
+#include <iterator>
 
 #include "tests/support/x11_window.h"
 
@@ -70,8 +72,8 @@ long TimeOne(Display* display, const char* program)
 
 int main(int argc, char** argv)
 {
-    if (argc != 4) {
-        std::fprintf(stderr, "usage: startup_timer RUNS QUORVEL EMPTY\n");
+    if (argc != 5) {
+        std::fprintf(stderr, "usage: startup_timer RUNS QUORVEL EMPTY TEMPLATE\n");
         return 2;
     }
     Display* display = XOpenDisplay(nullptr);
@@ -82,9 +84,12 @@ int main(int argc, char** argv)
     const struct {
         const char* name;
         const char* program;
-    } programs[] = {{"quorvel", argv[2]}, {"empty", argv[3]}};
+    } programs[] = {{"quorvel", argv[2]}, {"empty", argv[3]}, {"template", argv[4]}};
     for (int run = 0; run < runs; ++run) {
-        for (const auto& p : programs) {
+        // Each run starts one later in the list, so that none always follows
+        // the same one.
+        for (std::size_t turn = 0; turn < std::size(programs); ++turn) {
+            const auto& p = programs[(static_cast<std::size_t>(run) + turn) % std::size(programs)];
             const long microseconds = TimeOne(display, p.program);
             if (microseconds < 0) {
                 std::fprintf(stderr, "startup_timer: %s did not open and close cleanly\n", p.name);

@@ -3,10 +3,11 @@
 //   Quorvel.exe: ready when its window is visible and its result box (108)
 //   shows "102", the first calculation done (which happens before the
 //   window shows);
-//   the empty dialogs: ready when the window exists and is visible.
-// Usage: startup_timer RUNS QUORVEL_EXE EMPTY_EXE STYLED_EMPTY_EXE
+//   the floors: ready when the window exists and is visible.
+// Usage: startup_timer RUNS QUORVEL_EXE EMPTY_EXE STYLED_EMPTY_EXE TEMPLATE_EXE
 // Prints one line per run and kind: "quorvel MICROSECONDS", "empty ..." (the
-// bare empty dialog) and "styled ..." (with the manifest and common controls).
+// bare empty dialog), "styled ..." (with the manifest and common controls)
+// and "template ..." (the same over Quorvel's own template).
 #include <windows.h>
 
 #include <cstdio>
@@ -33,7 +34,7 @@ bool QuorvelReady(const wchar_t* caption)
     return std::strcmp(text, "102") == 0;
 }
 
-bool EmptyReady(const wchar_t* caption)
+bool WindowReady(const wchar_t* caption)
 {
     HWND dialog = FindWindowW(L"#32770", caption);
     return dialog && IsWindowVisible(dialog);
@@ -71,26 +72,45 @@ double TimeStart(const char* program, const wchar_t* caption, bool (*ready)(cons
     return elapsed;
 }
 
+// The programs in the order of the command line. Each run launches them in
+// turn, so a drift of the machine touches all alike, and starts one later in
+// the list than the run before, so that none always follows the same one.
+struct Program {
+    const char* kind;
+    const wchar_t* caption;
+    bool (*ready)(const wchar_t* caption);
+};
+
+constexpr Program kPrograms[] = {
+    {"quorvel", L"Quorvel", QuorvelReady},
+    {"empty", L"Empty", WindowReady},
+    {"styled", L"Empty", WindowReady},
+    {"template", L"Quorvel", WindowReady},
+};
+constexpr int kProgramCount = sizeof kPrograms / sizeof kPrograms[0];
+
 }  // namespace
 
 int main(int argc, char** argv)
 {
-    if (argc != 5) {
-        std::fprintf(stderr, "usage: startup_timer RUNS QUORVEL_EXE EMPTY_EXE STYLED_EMPTY_EXE\n");
+    if (argc != 2 + kProgramCount) {
+        std::fprintf(stderr,
+                     "usage: startup_timer RUNS QUORVEL_EXE EMPTY_EXE STYLED_EMPTY_EXE "
+                     "TEMPLATE_EXE\n");
         return 2;
     }
     const int runs = std::atoi(argv[1]);
-    // Alternating runs, so a drift of the machine touches both alike.
-    for (int i = 0; i < runs; ++i) {
-        const double quorvel = TimeStart(argv[2], L"Quorvel", QuorvelReady);
-        const double empty = TimeStart(argv[3], L"Empty", EmptyReady);
-        const double styled = TimeStart(argv[4], L"Empty", EmptyReady);
-        if (quorvel < 0 || empty < 0 || styled < 0) {
-            std::fprintf(stderr, "startup_timer: a program did not come up\n");
-            return 1;
+    for (int run = 0; run < runs; ++run) {
+        for (int turn = 0; turn < kProgramCount; ++turn) {
+            const int i = (run + turn) % kProgramCount;
+            const Program& program = kPrograms[i];
+            const double seconds = TimeStart(argv[2 + i], program.caption, program.ready);
+            if (seconds < 0) {
+                std::fprintf(stderr, "startup_timer: %s did not come up\n", program.kind);
+                return 1;
+            }
+            std::printf("%s %.0f\n", program.kind, seconds * 1e6);
         }
-        std::printf("quorvel %.0f\nempty %.0f\nstyled %.0f\n", quorvel * 1e6, empty * 1e6,
-                    styled * 1e6);
         std::fflush(stdout);
     }
     return 0;
