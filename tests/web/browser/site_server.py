@@ -40,6 +40,7 @@ class SiteServer:
         self.httpd = http.server.ThreadingHTTPServer(
             ("127.0.0.1", 0), functools.partial(handler, directory=site))
         self.httpd.served = self.served = []
+        self.httpd.handle_error = lambda request, address: None  # a client that hung up
         threading.Thread(target=self.httpd.serve_forever, daemon=True).start()
         self.url = f"http://127.0.0.1:{self.httpd.server_address[1]}/"
 
