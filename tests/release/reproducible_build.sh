@@ -5,7 +5,8 @@
 # shows up as a difference.
 #   windows: Quorvel.exe and Quorvel-1.0.0-win32.zip
 #   deb:     the Linux program packed by CPack into its .deb
-# Usage: reproducible_build.sh windows|deb SOURCE_DIR THIS_BUILD_DIR WORK_DIR EPOCH OUTPUT...
+#   web:     the web page's Quorvel-1.0.0-web.zip, its module inside
+# Usage: reproducible_build.sh windows|deb|web SOURCE_DIR THIS_BUILD_DIR WORK_DIR EPOCH OUTPUT...
 set -euo pipefail
 kind=$1 source_dir=$2 this_build=$3 work=$4 epoch=$5
 outputs=("${@:6}")
@@ -22,6 +23,10 @@ build() {  # build TREE: configures TREE-build, builds and packs the outputs
         -DCMAKE_BUILD_TYPE=Release -DBUILD_TESTING=OFF >/dev/null
       cmake --build "$1-build" --target quorvel quorvel_package_files -j 2 >/dev/null
       pack "$1-build" ;;
+    web)
+      SOURCE_DATE_EPOCH=$epoch cmake -S "$1" -B "$1-build" -G "Unix Makefiles" \
+        -DCMAKE_BUILD_TYPE=Release -DQUORVEL_WEB=ON -DBUILD_TESTING=OFF >/dev/null
+      cmake --build "$1-build" --target quorvel_web_archive -j 2 >/dev/null ;;
   esac
 }
 
@@ -58,7 +63,7 @@ for tree in "${trees[@]}"; do
   fi
   build "$tree"
 done
-[ "$kind" = windows ] || pack "$this_build"
+if [ "$kind" = deb ]; then pack "$this_build"; fi
 
 failed=0
 builds=("$this_build" "${trees[0]}-build" "${trees[1]}-build")
