@@ -139,6 +139,9 @@ void WriteMessageBox(std::ostream& out, const MessageBoxDescription& box)
         << "</button></div>\n</dialog>\n";
 }
 
+// The files are asked for in the order the first result needs them: the
+// stylesheet (the script waits for it), the script, the module it loads; the
+// font last, as only the first paint waits for it.
 void WriteHead(std::ostream& out)
 {
     out << "<!DOCTYPE html>\n<html lang=\"zh-CN\">\n<head>\n<meta charset=\"utf-8\">\n"
@@ -149,11 +152,11 @@ void WriteHead(std::ostream& out)
         << "<title>" << Escaped(kDialog.caption) << "</title>\n"
         << "<link rel=\"manifest\" href=\"manifest.webmanifest\">\n"
         << "<link rel=\"icon\" href=\"icon-192.png\">\n"
-        << "<link rel=\"preload\" href=\"quorvel.woff2\" as=\"font\" type=\"font/woff2\" "
-           "crossorigin>\n"
-        << "<link rel=\"preload\" href=\"quorvel.wasm\" as=\"fetch\" crossorigin>\n"
         << "<link rel=\"stylesheet\" href=\"quorvel.css\">\n"
-        << "<script type=\"module\" src=\"quorvel.js\"></script>\n</head>\n";
+        << "<script type=\"module\" src=\"quorvel.js\"></script>\n"
+        << "<link rel=\"preload\" href=\"quorvel.wasm\" as=\"fetch\" crossorigin>\n"
+        << "<link rel=\"preload\" href=\"quorvel.woff2\" as=\"font\" type=\"font/woff2\" "
+           "crossorigin>\n</head>\n";
 }
 
 }  // namespace

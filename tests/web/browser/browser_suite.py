@@ -11,6 +11,7 @@ import subprocess
 import sys
 import time
 import traceback
+from types import SimpleNamespace
 
 sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
 
@@ -33,19 +34,6 @@ GROUPS = {"opening": dialog.opening, "limits": dialog.limits, "calculation": dia
           "own_origin": offline_groups.own_origin}
 
 
-class Context:
-    def __init__(self, site, description, cases, count, seed, golden, axe, results):
-        self.site, self.cases, self.golden, self.axe = site, cases, golden, axe
-        self.results = results
-        self.case_count, self.seed = int(count), int(seed)
-        self.description = json.loads(subprocess.run([description], check=True,
-                                                     capture_output=True, text=True).stdout)
-        self.origins, self.notes = set(), []
-
-    def note(self, text):
-        self.notes.append(text)
-
-
 def run_group(ctx, page, name):
     check, ctx.notes, start = Failures(), [], time.monotonic()
     try:
@@ -59,16 +47,20 @@ def run_group(ctx, page, name):
     print(f"{'pass' if verdict['passed'] else 'FAIL'} {name} ({verdict['seconds']} s)", flush=True)
 
 
-def run(site, *args):
+def run(site, description, cases, count, seed, golden, axe, results, *groups):
     if not os.path.isfile(os.path.join(site, "index.html")):
         sys.exit(f"no site at {site}: build the web preset first")
-    results, groups = args[6], args[7:] or GROUPS
     shutil.rmtree(results, ignore_errors=True)
     os.makedirs(results)
-    ctx, server, browser = Context(site, *args[:7]), SiteServer(site), Chromium()
-    ctx.origins.add(server.url)
+    description = json.loads(subprocess.run([description], check=True, capture_output=True,
+                                            text=True).stdout)
+    server, browser = SiteServer(site), Chromium()
+    ctx = SimpleNamespace(site=site, description=description, cases=cases, golden=golden, axe=axe,
+                          controls={c["name"]: c for c in description["controls"]},
+                          case_count=int(count), seed=int(seed), results=results,
+                          origins={server.url})
     try:
-        for name in groups:
+        for name in groups or GROUPS:
             run_group(ctx, Page(browser.driver, server.url), name)
     finally:
         browser.close()
@@ -81,9 +73,8 @@ def report(results, group):
             verdict = json.load(source)
     except FileNotFoundError:
         sys.exit(f"{group}: no verdict in {results} (did the suite run?)")
-    for line in verdict["notes"] + verdict["failures"]:
-        print(line)
-    print(f"{group}: {'passed' if verdict['passed'] else 'FAILED'} in {verdict['seconds']} s")
+    print("\n".join(verdict["notes"] + verdict["failures"] + [
+        f"{group}: {'passed' if verdict['passed'] else 'FAILED'} in {verdict['seconds']} s"]))
     sys.exit(0 if verdict["passed"] else 1)
 
 

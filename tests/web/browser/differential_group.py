@@ -38,38 +38,30 @@ def generated_cases(ctx):
             (line.split("\t") for line in out.splitlines())]
 
 
-def shift_tabs(keys, count):
-    keys.key_down(Keys.SHIFT)
-    keys.send_keys(Keys.TAB * count)
-    keys.key_up(Keys.SHIFT)
-
-
 def type_case(keys, trigger, width, height, diagonal):
     """From the width box with its text selected: the three texts with Tab
     between them (Tab selects the next box's text, so typing replaces it; an
     empty text is a Delete of the selection), the trigger, and back to the
     width box with its text selected, by keys alone: a click costs as much as
     a dozen keys, so 计算 is pressed with Space (the calculation table clicks it)."""
+    back = BACK_TO_WIDTH[trigger]
     keys.send_keys(Keys.TAB.join(t or Keys.DELETE for t in (width, height, diagonal)))
-    if trigger == "button":
-        keys.send_keys(Keys.TAB + Keys.SPACE)
-    else:
-        if trigger != "enter-diagonal":
-            shift_tabs(keys, 2 - BACK_TO_WIDTH[trigger])
-        keys.send_keys(Keys.ENTER)
-    if BACK_TO_WIDTH[trigger]:
-        shift_tabs(keys, BACK_TO_WIDTH[trigger])
-    else:
-        keys.key_down(Keys.CONTROL)
-        keys.send_keys("a")
-        keys.key_up(Keys.CONTROL)
+    # Back to the box Enter goes to, the trigger, on to the width box (which
+    # selects its text) or, when the trigger left the focus there, Ctrl+A.
+    for modifier, text in ((Keys.SHIFT, Keys.TAB * (2 - min(back, 2))),
+                           (None, Keys.TAB + Keys.SPACE if trigger == "button" else Keys.ENTER),
+                           (Keys.SHIFT, Keys.TAB * back), (Keys.CONTROL, "" if back else "a")):
+        if not text:
+            continue
+        modifier and keys.key_down(modifier)
+        keys.send_keys(text)
+        modifier and keys.key_up(modifier)
 
 
 def type_cases(page, cases, check):
     """What each calculation showed and held."""
     page.open()
     page.driver.execute_script(WATCH)
-    check.equal(page.active(), "IDC_WIDTH", "focus on opening, where typing starts")
     shown = []
     for first in range(0, len(cases), BATCH):
         batch = ActionBuilder(page.driver, duration=0)  # keys alone: no pointer to keep step
@@ -90,11 +82,11 @@ def differential(ctx, page, check):
             shown = type_cases(page, cases[:half], check) + later.result()
     finally:
         second.close()
-    ctx.note(f"{len(cases)} cases typed in {time.monotonic() - start:.1f} s, in two browsers")
+    ctx.notes.append(f"{len(cases)} cases typed in {time.monotonic() - start:.1f} s, two browsers")
     check.equal(len(shown), len(cases), "calculations")
     limit = ctx.description["inputLimit"]
-    bad = [(i, c, got) for i, (c, got) in enumerate(zip(cases, shown))
-           if got != [c[1][:limit], c[2][:limit], c[3][:limit], c[4]]]
-    for index, case, got in bad[:10]:
-        check.equal(got, [t[:limit] for t in case[1:4]] + [case[4]], f"case {index} {case[:4]!r}")
+    expected = [[t[:limit] for t in c[1:4]] + [c[4]] for c in cases]
+    bad = [i for i, (want, got) in enumerate(zip(expected, shown)) if got != want]
+    for i in bad[:10]:
+        check.equal(shown[i], expected[i], f"case {i} {cases[i][:4]!r}")
     check.equal(len(bad), 0, f"disagreements of {len(cases)}")

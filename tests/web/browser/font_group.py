@@ -3,7 +3,6 @@ CJK font: the labels are shot in three browsers, the usual one, one whose
 fontconfig knows no CJK font (the system's rendering rules still apply, so
 the same font is drawn alike), and that one again with the page's font file
 withheld, which must then show something else: boxes, not characters."""
-import base64
 import os
 
 from chromium import Chromium
@@ -17,17 +16,8 @@ LATIN_ONLY = """<?xml version="1.0"?>
 <fontconfig><dir>/usr/share/fonts/truetype/dejavu</dir><cachedir>{cache}</cachedir>
 <include ignore_missing="yes">/etc/fonts/conf.d</include></fontconfig>
 """
-
-
-def shoot(page, name, path):
-    rect = page.driver.execute_script(
-        "const r = document.getElementById(arguments[0]).getBoundingClientRect();"
-        "return {x: r.left, y: r.top, width: r.width, height: r.height, scale: 1};", name)
-    shot = page.driver.execute_cdp_cmd("Page.captureScreenshot", {"format": "png", "clip": rect})
-    png = base64.b64decode(shot["data"])
-    with open(path, "wb") as out:
-        out.write(png)
-    return png
+CLIP = """const r = document.getElementById(arguments[0]).getBoundingClientRect();
+return {x: r.left, y: r.top, width: r.width, height: r.height, scale: 1};"""
 
 
 def shots(ctx, tag, env=None, hidden=()):
@@ -38,7 +28,8 @@ def shots(ctx, tag, env=None, hidden=()):
         page.open()
         page.driver.execute_async_script("document.fonts.ready.then(arguments[0])")
         page.driver.save_screenshot(os.path.join(ctx.results, f"page-{tag}.png"))
-        return {n: shoot(page, n, os.path.join(ctx.results, f"{n}-{tag}.png")) for n in LABELS}
+        return {n: page.driver.execute_cdp_cmd("Page.captureScreenshot", {
+            "format": "png", "clip": page.driver.execute_script(CLIP, n)})["data"] for n in LABELS}
     finally:
         browser.close()
         server.stop()
@@ -55,4 +46,4 @@ def own_font(ctx, page, check):
     for name in LABELS:
         check.true(own[name] == usual[name], f"{name}: drawn otherwise without system CJK fonts")
         check.true(own[name] != withheld[name], f"{name}: drawn alike with the font withheld")
-    ctx.note(f"shots in {ctx.results}")
+    ctx.notes.append(f"shots in {ctx.results}")

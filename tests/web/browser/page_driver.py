@@ -52,26 +52,16 @@ class Page:
     def press(self, *keys):
         self.actions().send_keys(*keys).perform()
 
-    def with_control(self, key, chain=None):
-        return (chain or self.actions()).key_down(Keys.CONTROL).send_keys(key).key_up(Keys.CONTROL)
+    def focus(self, name):
+        self.driver.execute_script("arguments[0].focus()", self.element(name))
+
+    def chords(self, *keys, name=None):
+        """Ctrl+key for each key, in the box clicked first if one is named."""
+        chain = self.actions().click(self.element(name)) if name else self.actions()
+        for key in keys:
+            chain.key_down(Keys.CONTROL).send_keys(key).key_up(Keys.CONTROL)
+        return chain
 
     def type_into(self, name, text):
         """Click into a box, select what it holds and type over it."""
-        chain = self.with_control("a", self.actions().click(self.element(name)))
-        chain.send_keys(text or Keys.BACKSPACE).perform()
-
-    def copy_to_clipboard(self, text):
-        """Type the text in the result box, which takes any length, and copy it."""
-        self.type_into("IDC_RESULT", text)
-        self.with_control("c", self.with_control("a")).perform()
-
-    def paste_into(self, name):
-        chain = self.with_control("a", self.actions().click(self.element(name)))
-        self.with_control("v", chain).perform()
-
-    def trigger(self, how):
-        """Start a calculation: Enter in a box, or a click on 计算."""
-        if how == "button":
-            self.actions().click(self.element("IDC_CALCULATE")).perform()
-        else:
-            self.actions().click(self.element(how)).send_keys(Keys.ENTER).perform()
+        self.chords("a", name=name).send_keys(text or Keys.BACKSPACE).perform()

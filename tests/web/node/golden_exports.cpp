@@ -31,31 +31,21 @@ QUORVEL_EXPORT(TextCapacity) int TextCapacity()
     return kTextCapacity;
 }
 
-// ReadDecimal in store mode on the NUL-terminated text; the 10 bytes it
-// stored are at ReadValue(), untouched on failure.
-QUORVEL_EXPORT(Read) int Read()
+// ReadDecimal in store mode on the NUL-terminated text: the 10 bytes it
+// stored, or null on failure.
+QUORVEL_EXPORT(Read) const std::uint8_t* Read()
 {
     value = Extended{};
-    return ReadDecimal(text, &value, kReadDecimalStore) != 0;
+    return ReadDecimal(text, &value, kReadDecimalStore) ? value.bytes : nullptr;
 }
 
-QUORVEL_EXPORT(ReadValue) const std::uint8_t* ReadValue()
-{
-    return value.bytes;
-}
-
-// CalculateDensity on the text as the diagonal: 1 and the density at
-// Density(), or 0 for the input error.
+// CalculateDensity on the text as the diagonal: the density, or null for
+// the input error.
 QUORVEL_EXPORT(CalculateDensity)
-int CalculateDensityOfText(std::uint32_t width, std::uint32_t height)
+const std::int32_t* CalculateDensityOfText(std::uint32_t width, std::uint32_t height)
 {
     density = CalculateDensity(width, height, text);
-    return density.kind == DensityKind::Density;
-}
-
-QUORVEL_EXPORT(Density) std::int32_t Density()
-{
-    return density.density;
+    return density.kind == DensityKind::Density ? &density.density : nullptr;
 }
 
 }  // extern "C"

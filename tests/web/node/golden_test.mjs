@@ -18,22 +18,13 @@ function rowsOf(name) {
 }
 
 // \t, \\ and \xHH back to bytes, as golden::UnescapeText reads them.
-function unescape(escaped) {
-  const bytes = [];
-  for (let i = 0; i < escaped.length; ++i) {
-    const next = escaped[i + 1];
-    if (escaped[i] !== '\\' || i + 1 === escaped.length) {
-      bytes.push(escaped.charCodeAt(i));
-    } else if (next === 't') {
-      bytes.push(9), ++i;
-    } else if (next === 'x' && i + 3 < escaped.length) {
-      bytes.push(parseInt(escaped.substr(i + 2, 2), 16)), (i += 3);
-    } else {
-      bytes.push(escaped.charCodeAt(i + 1)), ++i;
-    }
-  }
-  return bytes;
-}
+const unescape = (escaped) =>
+  Array.from(
+    escaped.replace(/\\(t|x..|.)/gs, (_, e) =>
+      e === 't' ? '\t' : e.length === 3 ? String.fromCharCode(parseInt(e.slice(1), 16) || 0) : e,
+    ),
+    (c) => c.charCodeAt(0),
+  );
 
 function setText(bytes) {
   assert.ok(bytes.length < core.TextCapacity(), 'text longer than the module buffer');
@@ -44,8 +35,9 @@ function setText(bytes) {
 
 function readingOutcome(text) {
   setText(unescape(text));
-  if (!core.Read()) return 'failure';
-  const value = new Uint8Array(core.memory.buffer, core.ReadValue(), 10);
+  const at = core.Read();
+  if (!at) return 'failure';
+  const value = new Uint8Array(core.memory.buffer, at, 10);
   return Array.from(value, (byte) => byte.toString(16).toUpperCase().padStart(2, '0')).join('');
 }
 
@@ -53,7 +45,8 @@ function densityOutcome(width, height, diagonal) {
   setText(unescape(diagonal));
   // The tables' widths and heights are unsigned 32-bit; an i32 argument
   // carries the same bits.
-  return core.CalculateDensity(Number(width) | 0, Number(height) | 0) ? String(core.Density()) : 'input-error';
+  const at = core.CalculateDensity(Number(width) | 0, Number(height) | 0);
+  return at ? String(new Int32Array(core.memory.buffer, at, 1)[0]) : 'input-error';
 }
 
 // The software core's outcome is the first one of a row; a further column is
