@@ -44,7 +44,10 @@ const [goldenPath, pagePath] = process.argv.slice(2);
 
 const core = instantiate(goldenPath);
 writeAscii(new Uint8Array(core.memory.buffer, core.TextBuffer(), 5), '21.5\0');
-if (!core.CalculateDensity(1920, 1080) || core.Density() !== 102) throw new Error('1920, 1080, 21.5 is not 102');
+const densityAt = core.CalculateDensity(1920, 1080);
+if (!densityAt || new Int32Array(core.memory.buffer, densityAt, 1)[0] !== 102) {
+  throw new Error('1920, 1080, 21.5 is not 102');
+}
 const density = timePerCall(() => core.CalculateDensity(1920, 1080));
 
 const page = instantiate(pagePath);
