@@ -61,6 +61,18 @@ constexpr ControlDescription kDialogControls[] = {QUORVEL_DIALOG_CONTROLS(QUORVE
 
 #undef QUORVEL_CONTROL_ENTRY
 
+// The template's style bits that a front-end without the dialog manager
+// reads to give its controls the same tab stops, alignment, default button
+// and clicks.
+constexpr std::uint32_t kWsTabStop = 0x00010000;
+constexpr std::uint32_t kEsCenter = 0x0001;
+constexpr std::uint32_t kBsTypeMask = 0x000F;
+constexpr std::uint32_t kBsDefPushButton = 0x0001;
+constexpr std::uint32_t kSsTypeMask = 0x001F;
+constexpr std::uint32_t kSsCenter = 0x0001;
+constexpr std::uint32_t kSsNotify = 0x0100;
+constexpr std::uint32_t kSsCenterImage = 0x0200;
+
 // A text colour as the Windows COLORREF holds it: 0x00BBGGRR.
 using ColourRef = std::uint32_t;
 

@@ -25,15 +25,6 @@ namespace {
 // Where each control keeps its template id.
 constexpr char kIdProperty[] = "quorvelControlId";
 
-// The template's style bits that the Qt controls take over.
-constexpr std::uint32_t kEsCenter = 0x0001;
-constexpr std::uint32_t kBsDefPushButton = 0x0001;
-constexpr std::uint32_t kBsTypeMask = 0x000F;
-constexpr std::uint32_t kSsCenter = 0x0001;
-constexpr std::uint32_t kSsTypeMask = 0x001F;
-constexpr std::uint32_t kSsNotify = 0x0100;
-constexpr std::uint32_t kSsCenterImage = 0x0200;
-
 using CommandFunction = void (*)(QWidget* window);
 
 // The command each clickable control runs, by id.

@@ -12,9 +12,6 @@ const char kContentSecurityPolicy[] =
 
 namespace {
 
-constexpr std::uint32_t kWsTabStop = 0x00010000;
-constexpr std::uint32_t kSsNotify = 0x0100;
-
 std::string Escaped(const std::string& text)
 {
     std::string escaped;

@@ -10,13 +10,6 @@
 
 namespace {
 
-constexpr std::uint32_t kEsCenter = 0x0001;
-constexpr std::uint32_t kBsTypeMask = 0x000F;
-constexpr std::uint32_t kBsDefPushButton = 0x0001;
-constexpr std::uint32_t kSsTypeMask = 0x001F;
-constexpr std::uint32_t kSsCenter = 0x0001;
-constexpr std::uint32_t kSsCenterImage = 0x0200;
-
 using Declarations = std::vector<std::pair<std::string, std::string>>;
 
 template <std::size_t N>

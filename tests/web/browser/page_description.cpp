@@ -9,7 +9,6 @@
 
 namespace {
 
-constexpr std::uint32_t kWsTabStop = 0x00010000;
 constexpr const char* kClassNames[] = {"button", "edit", "static"};  // by atom - 0x80
 
 // Names by the template's own spelling of the ids.
