@@ -1,7 +1,7 @@
 // The density calculation: round(sqrt(width^2 + height^2) / diagonal) in
-// extended precision. A zero or negative diagonal is not rejected: it flows
-// through the arithmetic (infinity or NaN end as the integer-indefinite
-// -2^31, a negative diagonal gives a negative density).
+// extended precision. No display has a diagonal of zero or less, and a
+// quotient past the 32-bit range is no density: both are input errors, not
+// the negative or integer-indefinite numbers the arithmetic would give.
 #include "core/density.h"
 
 #include "core/decimal_reader.h"
@@ -20,6 +20,15 @@ std::uint64_t SquareOf(std::uint32_t pixels)
     const std::int64_t signedPixels = static_cast<std::int32_t>(pixels);
     return static_cast<std::uint64_t>(signedPixels * signedPixels);
 }
+
+// The reader gives no NaN, so a diagonal is greater than zero exactly when its
+// sign is clear and it is not a zero.
+bool IsGreaterThanZero(const Extended& value)
+{
+    const std::uint16_t signAndExponent = SignAndExponentOf(value);
+    const bool negative = (signAndExponent & 0x8000) != 0;
+    return !negative && (signAndExponent != 0 || SignificandOf(value) != 0);
+}
 }  // namespace
 
 DensityResult CalculateDensity(std::uint32_t width, std::uint32_t height, const char* diagonalText)
@@ -32,9 +41,15 @@ DensityResult CalculateDensity(std::uint32_t width, std::uint32_t height, const 
     if (diagonalText == nullptr || diagonalText[0] == '\0') return kInputError;
     Extended diagonal;
     if (ReadDecimal(diagonalText, &diagonal, kReadDecimalStore) == 0) return kInputError;
+    if (!IsGreaterThanZero(diagonal)) return kInputError;
 
     const Extended quotient = ext::Div(ext::Sqrt(ext::LoadUint64(sumOfSquares)), diagonal);
-    return DensityResult{DensityKind::Density, ext::StoreInt32(quotient)};
+    // A non-negative root over a positive diagonal is never negative, so the
+    // integer-indefinite value can only be the conversion's verdict that the
+    // quotient did not fit.
+    const std::int32_t density = ext::StoreInt32(quotient);
+    if (density == ext::kIntegerIndefinite) return kInputError;
+    return DensityResult{DensityKind::Density, density};
 }
 
 }  // namespace QUORVEL_CORE_NAMESPACE

@@ -54,6 +54,7 @@ Extended TwoToXMinusOne(const Extended& a);                   // F2XM1, for |a| 
 // FISTP m32: rounds to nearest even; NaN, infinities and values outside the
 // 32-bit range give the integer-indefinite value 0x80000000.
 std::int32_t StoreInt32(const Extended& value);
+constexpr std::int32_t kIntegerIndefinite = -2147483647 - 1;  // bits 0x80000000
 
 }  // namespace ext
 

@@ -4,11 +4,6 @@
 inline namespace QUORVEL_CORE_NAMESPACE {
 
 namespace ext {
-namespace {
-
-constexpr std::int32_t kIntegerIndefinite = -2147483647 - 1;  // bits 0x80000000
-
-}  // namespace
 
 // FISTP m32, to nearest even. With the invalid-operation exception masked the
 // unit stores the integer indefinite for NaNs, infinities, unsupported

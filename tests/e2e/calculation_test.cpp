@@ -24,12 +24,15 @@ constexpr Case kCases[] = {
     {L"1920", L"1080", L"21.5", L"102"},
     {L"205", L"0", L"2", L"102"},          // 102.5: halfway, to even
     {L"207", L"0", L"2", L"104"},          // 103.5: halfway, to even
-    {L"1920", L"1080", L"-5", L"-441"},    // negative diagonal
     {L"1920", L"1080", L"", kInputError},  // cleared diagonal
-    {L"1920", L"1080", L"0", L"-2147483648"},
-    {L"0", L"0", L"0", L"-2147483648"},           // 0 / 0
-    {L"1920", L"1080", L"1e-9", L"-2147483648"},  // beyond 32 bits
-    {L"", L"", L"21.5", L"0"},                    // cleared width and height
+    // No display has a diagonal of zero or less, nor a density past 32 bits.
+    {L"1920", L"1080", L"-5", kInputError},
+    {L"1920", L"1080", L"0", kInputError},
+    {L"1920", L"1080", L"-0", kInputError},
+    {L"1920", L"1080", L"0.0", kInputError},
+    {L"0", L"0", L"0", kInputError},
+    {L"1920", L"1080", L"1e-9", kInputError},
+    {L"", L"", L"21.5", L"0"},  // cleared width and height
     {L"1920", L"1080", L"21,5", kInputError},
     {L"1920", L"1080", L"1.5 ", kInputError},  // trailing space
     {L"1920", L"1080", L"2e1", L"110"},        // 2202.9 / 20

@@ -1,7 +1,8 @@
 // The density calculation on top of the reader model: the sum of squares in
 // 32-bit two's complement, its square root, the quotient by the diagonal,
-// and the rounding to a signed 32-bit integer (ties to even), with the
-// integer-indefinite -2^31 for NaN, infinities and values out of range.
+// and the rounding to a signed 32-bit integer (ties to even). A diagonal of
+// zero or less, and a quotient that does not round into the 32-bit range,
+// are input errors.
 #pragma once
 
 #include <cstdint>

@@ -10,7 +10,8 @@ LIMITED = BOXES[:3]
 TRIGGERS = BOXES + ("button",)  # Enter in any box, the result box too, or a click
 OPENING_RESULT = "102"  # for the template's 1920, 1080 and 21.5
 CALCULATIONS = [("2560", "1440", "27", "109"), ("-5", "1080", "21.5", "50")]
-NON_ASCII_DIAGONALS = ("Ａ", "中", "２１.５")
+# Characters outside ASCII, and diagonals no display has.
+REFUSED_DIAGONALS = ("Ａ", "中", "２１.５", "0", "-0", "0.0", "-5", "1e-9")
 
 
 def golden_rows(ctx, count):
@@ -73,7 +74,7 @@ def calculation(ctx, page, check):
 def non_ascii(ctx, page, check):
     page.open()
     calculate_rows(page, check, [("1920", "1080", d, ctx.description["inputError"])
-                                 for d in NON_ASCII_DIAGONALS])
+                                 for d in REFUSED_DIAGONALS])
 
 
 def open_boxes(page):
