@@ -26,9 +26,10 @@ else()
 endif()
 
 # The builds that release something name their files relative to the trees
-# (__FILE__, debug information). The sanitizer and cross-CPU builds release
-# nothing and keep full paths for their reports and debuggers.
-if(WIN32 OR NOT (CMAKE_CROSSCOMPILING OR QUORVEL_SANITIZE))
+# (__FILE__, debug information). The sanitizer build and the cross-CPU builds
+# without the Linux program release nothing and keep full paths for their
+# reports and debuggers.
+if(WIN32 OR QUORVEL_CROSS_QT OR NOT (CMAKE_CROSSCOMPILING OR QUORVEL_SANITIZE))
   add_compile_options(-ffile-prefix-map=${PROJECT_SOURCE_DIR}=.
                       -ffile-prefix-map=${PROJECT_BINARY_DIR}=.)
 endif()

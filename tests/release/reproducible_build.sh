@@ -4,7 +4,9 @@
 # (this one included). Any path, clock or file-order leak into the outputs
 # shows up as a difference.
 #   windows: Quorvel.exe and Quorvel-1.0.0-win32.zip
-#   deb:     the Linux program packed by CPack into its .deb
+#   deb:     the Linux program packed by CPack into its .deb; for another
+#            processor, with the toolchain file QUORVEL_DEB_TOOLCHAIN names
+#            (relative to the source tree)
 #   web:     the web page's Quorvel-1.0.0-web.zip, its module inside
 # Usage: reproducible_build.sh windows|deb|web SOURCE_DIR THIS_BUILD_DIR WORK_DIR EPOCH OUTPUT...
 set -euo pipefail
@@ -19,8 +21,12 @@ build() {  # build TREE: configures TREE-build, builds and packs the outputs
         -DBUILD_TESTING=OFF >/dev/null
       cmake --build "$1-build" --target release-archive -j 2 >/dev/null ;;
     deb)
+      local cross=()
+      if [ -n "${QUORVEL_DEB_TOOLCHAIN:-}" ]; then
+        cross=(-DCMAKE_TOOLCHAIN_FILE="$1/$QUORVEL_DEB_TOOLCHAIN" -DQUORVEL_CROSS_QT=ON)
+      fi
       SOURCE_DATE_EPOCH=$epoch cmake -S "$1" -B "$1-build" -G "Unix Makefiles" \
-        -DCMAKE_BUILD_TYPE=Release -DBUILD_TESTING=OFF >/dev/null
+        -DCMAKE_BUILD_TYPE=Release -DBUILD_TESTING=OFF "${cross[@]}" >/dev/null
       cmake --build "$1-build" --target quorvel quorvel_package_files -j 2 >/dev/null
       pack "$1-build" ;;
     web)
