@@ -25,6 +25,32 @@ extern "C" void QuorvelCallWithFpuState(FpuCallBlock* block);
 static_assert(offsetof(FpuCallBlock, text) == 328 && offsetof(FpuCallBlock, destination) == 336 &&
               offsetof(FpuCallBlock, mode) == 344 && offsetof(FpuCallBlock, status) == 348 &&
               offsetof(FpuCallBlock, function) == 352);
+#endif
+#if defined(__x86_64__) && defined(_WIN64)
+// The x64 Windows convention: arguments in rcx, rdx and r8, and 32 bytes of
+// the caller's stack for the callee to keep them in.
+asm(R"(
+    .text
+    .globl QuorvelCallWithFpuState
+QuorvelCallWithFpuState:
+    push %rbx
+    sub $32, %rsp
+    mov %rcx, %rbx
+    fnsave 216(%rbx)
+    frstor 0(%rbx)
+    mov 328(%rbx), %rcx
+    mov 336(%rbx), %rdx
+    mov 344(%rbx), %r8d
+    call *352(%rbx)
+    mov %eax, 348(%rbx)
+    fnsave 108(%rbx)
+    frstor 216(%rbx)
+    add $32, %rsp
+    pop %rbx
+    ret
+)");
+#elif defined(__x86_64__)
+// The System V convention: arguments in rdi, rsi and rdx.
 asm(R"(
     .text
     .globl QuorvelCallWithFpuState
@@ -104,4 +130,7 @@ void SetFpuRegister(FpuImage* image, int index, const Extended& value)
     std::memcpy(image->data() + kFpuRegisters + 10 * index, value.bytes, 10);
 }
 
-int FpuTop(const FpuImage& image) { return (FpuWord(image, kFpuStatusWord) >> 11) & 7; }
+int FpuTop(const FpuImage& image)
+{
+    return (FpuWord(image, kFpuStatusWord) >> 11) & 7;
+}
