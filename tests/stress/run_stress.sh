@@ -14,6 +14,8 @@ started=$SECONDS
 "$@" "$driver" "$log" "$cases" "$seed"
 driver_status=$?
 echo "driver: exit status $driver_status after $((SECONDS - started)) s"
+# 77: the driver cannot run on this machine at all (scripts/wine-run says why).
+[ "$driver_status" -ne 77 ] || exit 77
 
 [ -f "$log" ] || exit 1
 "$checker" "$log" "$cases"
