@@ -3,21 +3,10 @@
 #include <fstream>
 #include <iterator>
 
-const char* BuiltProgramPath()
-{
-    static const std::string path = [] {
-        char named[MAX_PATH];
-        const DWORD length =
-            GetEnvironmentVariableA(QUORVEL_OTHER_PROGRAM_VARIABLE, named, sizeof named);
-        return length > 0 && length < sizeof named ? std::string(named) : QUORVEL_EXE_PATH;
-    }();
-    return path.c_str();
-}
-
 HMODULE BuiltProgram()
 {
     static const HMODULE module =
-        LoadLibraryExA(BuiltProgramPath(), nullptr, LOAD_LIBRARY_AS_DATAFILE);
+        LoadLibraryExA(QUORVEL_EXE_PATH, nullptr, LOAD_LIBRARY_AS_DATAFILE);
     return module;
 }
 
@@ -32,7 +21,7 @@ ResourceBytes FindEnglishResource(LPCSTR type, WORD id)
 
 std::vector<std::uint8_t> BuiltProgramFile()
 {
-    std::ifstream file(BuiltProgramPath(), std::ios::binary);
+    std::ifstream file(QUORVEL_EXE_PATH, std::ios::binary);
     return {std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>()};
 }
 

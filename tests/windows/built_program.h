@@ -8,22 +8,12 @@
 #include <string>
 #include <vector>
 
-// Path of the build's own program, given by the build (a Wine Z: path).
+// Path of the program under test, given by the build (a Wine Z: path).
 #ifndef QUORVEL_EXE_PATH
 #error "QUORVEL_EXE_PATH must name the Quorvel.exe under test"
 #endif
 
 constexpr WORD kEnglishUnitedStates = 1033;
-
-// The environment variable that names another Quorvel.exe to read instead:
-// the 64-bit build reads the 32-bit one's this way where that build's own
-// tests cannot run.
-#ifndef QUORVEL_OTHER_PROGRAM_VARIABLE
-#error "QUORVEL_OTHER_PROGRAM_VARIABLE must name the variable"
-#endif
-
-// The program under test: the build's own, or the one the variable names.
-const char* BuiltProgramPath();
 
 struct ResourceBytes {
     const std::uint8_t* data;  // nullptr when the resource is missing

@@ -116,7 +116,7 @@ class DialogTemplateTest : public ::testing::Test {
     void SetUp() override
     {
         const ResourceBytes bytes = FindEnglishResource(RT_DIALOG, 101);
-        ASSERT_NE(bytes.data, nullptr) << "no English (US) dialog 101 in " << BuiltProgramPath();
+        ASSERT_NE(bytes.data, nullptr) << "no English (US) dialog 101 in " << QUORVEL_EXE_PATH;
         size_ = bytes.size;
         dialog_ = ReadDialogTemplate(bytes);
         ASSERT_FALSE(dialog_.overran) << "template is cut short";

@@ -112,7 +112,7 @@ TEST(Manifest, PlatformBuildsAnActivationContextFromIt)
     ACTCTXA context{};
     context.cbSize = sizeof context;
     context.dwFlags = ACTCTX_FLAG_RESOURCE_NAME_VALID;
-    context.lpSource = BuiltProgramPath();
+    context.lpSource = QUORVEL_EXE_PATH;
     context.lpResourceName = MAKEINTRESOURCEA(1);
     const HANDLE handle = CreateActCtxA(&context);
     ASSERT_NE(handle, INVALID_HANDLE_VALUE) << "error " << GetLastError();

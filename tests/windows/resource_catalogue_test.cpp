@@ -62,7 +62,7 @@ std::vector<ResourceEntry> AllResources()
 
 TEST(ResourceCatalogue, ExactlyTheFiveResourcesAllUnderEnglishUnitedStates)
 {
-    ASSERT_NE(BuiltProgram(), nullptr) << "cannot open " << BuiltProgramPath();
+    ASSERT_NE(BuiltProgram(), nullptr) << "cannot open " << QUORVEL_EXE_PATH;
     const std::vector<ResourceEntry> expected = {
         {3, 1, 1033},     // RT_ICON: the one image of the icon group
         {5, 101, 1033},   // RT_DIALOG: IDD_MAIN

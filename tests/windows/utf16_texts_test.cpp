@@ -44,7 +44,7 @@ const WholeText kWholeTexts[] = {
 TEST(Utf16Texts, WholeTextsAreStoredInUtf16)
 {
     const std::vector<std::uint8_t> file = BuiltProgramFile();
-    ASSERT_FALSE(file.empty()) << "cannot read " << BuiltProgramPath();
+    ASSERT_FALSE(file.empty()) << "cannot read " << QUORVEL_EXE_PATH;
     for (const WholeText& text : kWholeTexts) {
         SCOPED_TRACE(text.what);
         EXPECT_TRUE(Contains(file, StoredForm(text.text)));

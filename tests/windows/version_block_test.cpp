@@ -132,10 +132,11 @@ TEST(VersionBlock, TranslationIsChineseSimplifiedCodePageZero)
 // The platform's reader must find the same values where programs look for them.
 TEST(VersionBlock, PlatformReaderFindsTheStringsUnderTheTranslation)
 {
-    const DWORD size = GetFileVersionInfoSizeA(BuiltProgramPath(), nullptr);
+    const std::wstring path(QUORVEL_EXE_PATH, QUORVEL_EXE_PATH + sizeof QUORVEL_EXE_PATH - 1);
+    const DWORD size = GetFileVersionInfoSizeW(path.c_str(), nullptr);
     ASSERT_GT(size, 0u);
     std::vector<std::uint8_t> info(size);
-    ASSERT_TRUE(GetFileVersionInfoA(BuiltProgramPath(), 0, size, info.data()));
+    ASSERT_TRUE(GetFileVersionInfoW(path.c_str(), 0, size, info.data()));
 
     void* value = nullptr;
     UINT length = 0;
