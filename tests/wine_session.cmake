@@ -18,7 +18,8 @@ endif()
 function(quorvel_add_wine_session fixture prefix locale)
   set(state ${CMAKE_BINARY_DIR}/wine-session/${fixture})
   add_test(NAME ${fixture}.start
-    COMMAND ${QUORVEL_SESSION_SCRIPT} start ${state} ${prefix} ${locale} ${QUORVEL_WINDOWS_PLATFORM})
+    COMMAND ${QUORVEL_SESSION_SCRIPT} start ${state} ${prefix} ${locale}
+            ${QUORVEL_WINDOWS_PLATFORM})
   add_test(NAME ${fixture}.stop COMMAND ${QUORVEL_SESSION_SCRIPT} stop ${state} ${prefix})
   # Serial: stopping ends every Wine process of the prefix, and starting
   # must find no other wineserver there.

@@ -7,7 +7,8 @@
 #   win64:   the same for 64-bit Windows (Quorvel-1.0.0-win64.zip)
 #   deb:     the Linux program packed by CPack into its .deb
 #   web:     the web page's Quorvel-1.0.0-web.zip, its module inside
-# Usage: reproducible_build.sh win32|win64|deb|web SOURCE_DIR THIS_BUILD_DIR WORK_DIR EPOCH OUTPUT...
+# Usage: reproducible_build.sh win32|win64|deb|web SOURCE_DIR THIS_BUILD_DIR WORK_DIR EPOCH
+#                              OUTPUT...
 set -euo pipefail
 kind=$1 source_dir=$2 this_build=$3 work=$4 epoch=$5
 outputs=("${@:6}")
