@@ -1,18 +1,4 @@
-# Cross-compiling for 32-bit Windows with Debian's MinGW-w64 (posix threads,
-# so GoogleTest builds), running the test programs under Wine.
-set(CMAKE_SYSTEM_NAME Windows)
+# Cross-compiling for 32-bit Windows; tests run under Wine in 32-bit prefixes.
 set(CMAKE_SYSTEM_PROCESSOR i686)
-
-set(CMAKE_C_COMPILER i686-w64-mingw32-gcc-posix)
-set(CMAKE_CXX_COMPILER i686-w64-mingw32-g++-posix)
-set(CMAKE_RC_COMPILER i686-w64-mingw32-windres)
-
-set(CMAKE_FIND_ROOT_PATH /usr/i686-w64-mingw32)
-set(CMAKE_FIND_ROOT_PATH_MODE_PROGRAM NEVER)
-set(CMAKE_FIND_ROOT_PATH_MODE_LIBRARY ONLY)
-set(CMAKE_FIND_ROOT_PATH_MODE_INCLUDE ONLY)
-set(CMAKE_FIND_ROOT_PATH_MODE_PACKAGE ONLY)
-
-# Test programs carry their runtime inside, so Wine needs no MinGW DLLs.
-set(CMAKE_EXE_LINKER_FLAGS_INIT "-static")
-
+set(QUORVEL_MINGW_TRIPLET i686-w64-mingw32)
+include(${CMAKE_CURRENT_LIST_DIR}/mingw.cmake)

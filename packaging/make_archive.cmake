@@ -1,4 +1,4 @@
-# Packs Quorvel-<version>-win32.zip the same way on every machine: the
+# Packs Quorvel-<version>-win32.zip (or -win64) the same way on every machine: the
 # program first, then its read-me, both with fixed permissions and the
 # release's time stamp (SOURCE_DATE_EPOCH), so that one commit always gives
 # the same archive bytes.

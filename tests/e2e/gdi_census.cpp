@@ -14,7 +14,9 @@ namespace {
 // lays it out (its ntgdi.h), checked against a program that creates brushes:
 // 24-byte entries, a non-zero object pointer for a live handle, the type in
 // byte 14. Wine leaves the owner field 0; the table is the process's own.
-constexpr uintptr_t kPebGdiSharedHandleTable = 0x94;  // 32-bit PEB
+// The table's address is the PEB's GdiSharedHandleTable pointer; the program
+// under test is built for the same platform as this one.
+constexpr uintptr_t kPebGdiSharedHandleTable = sizeof(void*) == 8 ? 0xF8 : 0x94;
 constexpr size_t kHandleCount = 0x10000;
 constexpr unsigned char kTypeBrush = 0x10;
 
@@ -44,7 +46,7 @@ uintptr_t HandleTableOf(HANDLE process)
     if (NtQueryInformationProcess(process, ProcessBasicInformation, &basic, sizeof basic, &size) !=
         0)
         return 0;
-    uint32_t table = 0;
+    uintptr_t table = 0;
     const uintptr_t peb = reinterpret_cast<uintptr_t>(basic.PebBaseAddress);
     if (!ReadFrom(process, peb + kPebGdiSharedHandleTable, &table, sizeof table)) return 0;
     return table;

@@ -1,10 +1,30 @@
 # Reads the header of the built Quorvel.exe straight from its bytes: the
-# hardening bits in DllCharacteristics, a relocation table that is really
-# there, the time stamp of the release, the size limit, and no path of the
-# build machine anywhere in the file.
-#   cmake -DEXECUTABLE=... -DEPOCH=... -DSOURCE_DIR=... -DBINARY_DIR=... -P check_pe_image.cmake
+# machine and header format of its platform (win32: i386, PE32; win64: x64,
+# PE32+), the hardening bits in DllCharacteristics, a relocation table that
+# is really there, the time stamp of the release, the size limit, and no
+# path of the build machine anywhere in the file.
+#   cmake -DEXECUTABLE=... -DEPOCH=... -DPLATFORM=win32|win64 -DSOURCE_DIR=... -DBINARY_DIR=...
+#         -P check_pe_image.cmake
 set(size_limit 12288)
 set(failures "")
+
+# Per platform: the machine, the optional header's magic, where its data
+# directories begin, and the hardening bits besides DYNAMIC_BASE, NX_COMPAT
+# and TERMINAL_SERVER_AWARE. NO_SEH has no meaning on x64, whose exception
+# handling is table-based; HIGH_ENTROPY_VA has none on a 32-bit image.
+if(PLATFORM STREQUAL "win64")
+  set(machine_expected 34404)                      # IMAGE_FILE_MACHINE_AMD64
+  set(magic_expected 523)                          # PE32+
+  set(directories 112)
+  set(platform_flags "HIGH_ENTROPY_VA;32")
+elseif(PLATFORM STREQUAL "win32")
+  set(machine_expected 332)                        # IMAGE_FILE_MACHINE_I386
+  set(magic_expected 267)                          # PE32
+  set(directories 96)
+  set(platform_flags "NO_SEH;1024")
+else()
+  message(FATAL_ERROR "PLATFORM must be win32 or win64, not '${PLATFORM}'")
+endif()
 
 # Unsigned little-endian integer of `size` bytes at `offset`.
 function(read_le offset size out)
@@ -36,18 +56,22 @@ if(NOT signature EQUAL 17744)                      # "PE\0\0"
 endif()
 math(EXPR file_header "${pe} + 4")
 math(EXPR optional "${pe} + 24")
+read_le(${file_header} 2 machine)
+read_le(${optional} 2 magic)
 math(EXPR at "${file_header} + 4")
 read_le(${at} 4 time_stamp)
 math(EXPR at "${file_header} + 18")
 read_le(${at} 2 characteristics)
 math(EXPR at "${optional} + 70")
 read_le(${at} 2 dll_characteristics)
-math(EXPR at "${optional} + 96 + 5 * 8")           # base relocation directory
+math(EXPR at "${optional} + ${directories} + 5 * 8")  # base relocation directory
 read_le(${at} 4 reloc_rva)
 math(EXPR at "${at} + 4")
 read_le(${at} 4 reloc_size)
 
-foreach(flag "DYNAMIC_BASE;64" "NX_COMPAT;256" "NO_SEH;1024" "TERMINAL_SERVER_AWARE;32768")
+expect("machine ${machine} is ${PLATFORM}'s ${machine_expected}" machine EQUAL machine_expected)
+expect("optional header magic ${magic} is ${magic_expected}" magic EQUAL magic_expected)
+foreach(flag "DYNAMIC_BASE;64" "NX_COMPAT;256" "TERMINAL_SERVER_AWARE;32768" "${platform_flags}")
   list(GET flag 0 name)
   list(GET flag 1 bit)
   math(EXPR set_bit "${dll_characteristics} & ${bit}")

@@ -31,23 +31,21 @@ bool FileOffsetOf(const std::vector<std::uint8_t>& image, std::size_t sections, 
     return false;
 }
 
-}  // namespace
-
-Rebased RebaseImage(std::vector<std::uint8_t>& image, std::uint32_t newBase)
+// The image's own layout: PE32 (32-bit addresses, HIGHLOW fixups) or PE32+
+// (64-bit addresses, DIR64 fixups).
+template <typename NtHeaders, typename Address, int kFixupType>
+Rebased RebaseAs(std::vector<std::uint8_t>& image, std::size_t ntOffset, std::uint64_t newBase)
 {
     Rebased result{false, 0, 0};
-    IMAGE_DOS_HEADER dos;
-    IMAGE_NT_HEADERS32 nt;
-    if (!ReadAt(image, 0, dos) || !ReadAt(image, static_cast<std::size_t>(dos.e_lfanew), nt))
-        return result;
-    const std::size_t ntOffset = static_cast<std::size_t>(dos.e_lfanew);
-    const std::size_t sections = ntOffset + offsetof(IMAGE_NT_HEADERS32, OptionalHeader) +
-                                 nt.FileHeader.SizeOfOptionalHeader;
+    NtHeaders nt;
+    if (!ReadAt(image, ntOffset, nt)) return result;
+    const std::size_t sections =
+        ntOffset + offsetof(NtHeaders, OptionalHeader) + nt.FileHeader.SizeOfOptionalHeader;
     const std::size_t sectionCount = nt.FileHeader.NumberOfSections;
     const IMAGE_DATA_DIRECTORY table =
         nt.OptionalHeader.DataDirectory[IMAGE_DIRECTORY_ENTRY_BASERELOC];
     result.oldBase = nt.OptionalHeader.ImageBase;
-    const std::uint32_t delta = newBase - result.oldBase;
+    const Address delta = static_cast<Address>(newBase - result.oldBase);
 
     std::size_t block = 0;
     if (table.Size == 0 ||
@@ -62,9 +60,9 @@ Rebased RebaseImage(std::vector<std::uint8_t>& image, std::uint32_t newBase)
             WORD entry = 0;
             ReadAt(image, block + sizeof header + i * sizeof entry, entry);
             if ((entry >> 12) == IMAGE_REL_BASED_ABSOLUTE) continue;  // padding
-            if ((entry >> 12) != IMAGE_REL_BASED_HIGHLOW) return result;
+            if ((entry >> 12) != kFixupType) return result;
             std::size_t at = 0;
-            std::uint32_t address = 0;
+            Address address = 0;
             if (!FileOffsetOf(image, sections, sectionCount,
                               header.VirtualAddress + (entry & 0xFFF), at) ||
                 !ReadAt(image, at, address))
@@ -75,10 +73,27 @@ Rebased RebaseImage(std::vector<std::uint8_t>& image, std::uint32_t newBase)
         }
         block += header.SizeOfBlock;
     }
-    std::memcpy(image.data() + ntOffset + offsetof(IMAGE_NT_HEADERS32, OptionalHeader.ImageBase),
-                &newBase, sizeof newBase);
+    const Address base = static_cast<Address>(newBase);
+    std::memcpy(image.data() + ntOffset + offsetof(NtHeaders, OptionalHeader.ImageBase), &base,
+                sizeof base);
     result.ok = true;
     return result;
+}
+
+}  // namespace
+
+Rebased RebaseImage(std::vector<std::uint8_t>& image, std::uint64_t newBase)
+{
+    IMAGE_DOS_HEADER dos;
+    WORD magic = 0;
+    if (!ReadAt(image, 0, dos)) return Rebased{false, 0, 0};
+    const std::size_t ntOffset = static_cast<std::size_t>(dos.e_lfanew);
+    ReadAt(image, ntOffset + offsetof(IMAGE_NT_HEADERS32, OptionalHeader.Magic), magic);
+    if (magic == IMAGE_NT_OPTIONAL_HDR64_MAGIC)
+        return RebaseAs<IMAGE_NT_HEADERS64, std::uint64_t, IMAGE_REL_BASED_DIR64>(image, ntOffset,
+                                                                                  newBase);
+    return RebaseAs<IMAGE_NT_HEADERS32, std::uint32_t, IMAGE_REL_BASED_HIGHLOW>(image, ntOffset,
+                                                                                newBase);
 }
 
 }  // namespace release

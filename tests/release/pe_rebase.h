@@ -1,4 +1,4 @@
-// Moves a 32-bit PE image to another base address in its file, the way a
+// Moves a PE image (32- or 64-bit) to another base address in its file, the way a
 // loader moves it in memory: every address the relocation table lists is
 // shifted by the distance moved, and the header's image base is set to the
 // new address. What the table fails to list still points at the old place.
@@ -11,10 +11,10 @@ namespace release {
 
 struct Rebased {
     bool ok;
-    std::uint32_t oldBase;
+    std::uint64_t oldBase;
     int fixups;  // addresses shifted
 };
 
-Rebased RebaseImage(std::vector<std::uint8_t>& image, std::uint32_t newBase);
+Rebased RebaseImage(std::vector<std::uint8_t>& image, std::uint64_t newBase);
 
 }  // namespace release

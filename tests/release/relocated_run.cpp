@@ -21,7 +21,9 @@
 
 namespace {
 
-constexpr std::uint32_t kMovedBase = 0x20000000;
+// Far from where the linker puts either program (0x400000; 0x140000000 for
+// x64), and for x64 above 4 GiB, where an address cut to 32 bits shows.
+constexpr std::uint64_t kMovedBase = sizeof(void*) == 8 ? 0x7FF600000000 : 0x20000000;
 
 int Fail(const char* why)
 {
@@ -52,9 +54,9 @@ int main(int argc, char** argv)
     std::ofstream(argv[2], std::ios::binary)
         .write(reinterpret_cast<const char*>(image.data()),
                static_cast<std::streamsize>(image.size()));
-    std::printf("moved from 0x%08lX to 0x%08lX: %d addresses\n",
-                static_cast<unsigned long>(moved.oldBase), static_cast<unsigned long>(kMovedBase),
-                moved.fixups);
+    std::printf("moved from 0x%08llX to 0x%08llX: %d addresses\n",
+                static_cast<unsigned long long>(moved.oldBase),
+                static_cast<unsigned long long>(kMovedBase), moved.fixups);
 
     STARTUPINFOA startup{};
     startup.cb = sizeof startup;
@@ -71,7 +73,7 @@ int main(int argc, char** argv)
     CloseHandle(process.hThread);
     CloseHandle(process.hProcess);
 
-    std::printf("ran at 0x%08lX\n", static_cast<unsigned long>(loadedAt));
+    std::printf("ran at 0x%08llX\n", static_cast<unsigned long long>(loadedAt));
     if (loadedAt != kMovedBase) return Fail("the copy did not run at its new base");
     if (!dialog) return Fail("no dialog with a result appeared");
     std::printf("result box shows \"%s\"\n", result);

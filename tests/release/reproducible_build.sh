@@ -3,21 +3,25 @@
 # directories, and requires the same sha256 for its files in all three builds
 # (this one included). Any path, clock or file-order leak into the outputs
 # shows up as a difference.
-#   windows: Quorvel.exe and Quorvel-1.0.0-win32.zip
+#   win32:   Quorvel.exe and Quorvel-1.0.0-win32.zip
+#   win64:   the same for 64-bit Windows (Quorvel-1.0.0-win64.zip)
 #   deb:     the Linux program packed by CPack into its .deb; for another
 #            processor, with the toolchain file QUORVEL_DEB_TOOLCHAIN names
 #            (relative to the source tree)
 #   web:     the web page's Quorvel-1.0.0-web.zip, its module inside
-# Usage: reproducible_build.sh windows|deb|web SOURCE_DIR THIS_BUILD_DIR WORK_DIR EPOCH OUTPUT...
+# Usage: reproducible_build.sh win32|win64|deb|web SOURCE_DIR THIS_BUILD_DIR WORK_DIR EPOCH
+#                              OUTPUT...
 set -euo pipefail
 kind=$1 source_dir=$2 this_build=$3 work=$4 epoch=$5
 outputs=("${@:6}")
+declare -A windows_toolchain=([win32]=mingw-i686 [win64]=mingw-x86_64)
 
 build() {  # build TREE: configures TREE-build, builds and packs the outputs
   case $kind in
-    windows)
+    win32 | win64)
       SOURCE_DATE_EPOCH=$epoch cmake -S "$1" -B "$1-build" -G "Unix Makefiles" \
-        -DCMAKE_TOOLCHAIN_FILE="$1/cmake/mingw-i686.cmake" -DCMAKE_BUILD_TYPE=MinSizeRel \
+        -DCMAKE_TOOLCHAIN_FILE="$1/cmake/${windows_toolchain[$kind]}.cmake" \
+        -DCMAKE_BUILD_TYPE=MinSizeRel \
         -DBUILD_TESTING=OFF >/dev/null
       cmake --build "$1-build" --target release-archive -j 2 >/dev/null ;;
     deb)

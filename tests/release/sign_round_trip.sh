@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # scripts/sign with a throwaway self-signed certificate: a signed copy of
-# Quorvel.exe that osslsigncode verifies and that still opens under Wine
-# showing its result; and the refusals (wrong password, missing certificate,
+# Quorvel.exe (32- or 64-bit) that osslsigncode verifies and that still opens
+# under Wine showing its result; and the refusals (wrong password, missing certificate,
 # expired certificate), each one line on stderr with the file left unsigned.
 # Usage: sign_round_trip.sh SOURCE_DIR PROGRAM OPEN_AND_READ_RESULT WINEPREFIX WORK_DIR
 set -uo pipefail
@@ -39,6 +39,13 @@ check "expired certificate refused in one line, file unsigned" refused_in_one_li
 
 check "signed with the valid certificate" sign secret good.pfx
 check "osslsigncode verifies the signature" quiet osslsigncode verify -in Quorvel.exe -CAfile good.pem
-check "the signed copy opens under Wine showing its result" \
-  "$source_dir/scripts/wine-run" "$prefix" "$opener" "Z:$work/Quorvel.exe"
+"$source_dir/scripts/wine-run" "$prefix" "$opener" "Z:$work/Quorvel.exe"
+status=$?
+# 77: scripts/wine-run cannot start Wine on this machine and said why; the
+# checks above still count.
+if [ "$status" -eq 77 ]; then
+  [ "$failed" -eq 0 ] && exit 77
+  exit 1
+fi
+check "the signed copy opens under Wine showing its result" test "$status" -eq 0
 exit $failed

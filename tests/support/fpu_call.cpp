@@ -25,24 +25,38 @@ extern "C" void QuorvelCallWithFpuState(FpuCallBlock* block);
 static_assert(offsetof(FpuCallBlock, text) == 328 && offsetof(FpuCallBlock, destination) == 336 &&
               offsetof(FpuCallBlock, mode) == 344 && offsetof(FpuCallBlock, status) == 348 &&
               offsetof(FpuCallBlock, function) == 352);
-asm(R"(
-    .text
-    .globl QuorvelCallWithFpuState
-QuorvelCallWithFpuState:
-    push %rbx
-    mov %rdi, %rbx
-    fnsave 216(%rbx)
-    frstor 0(%rbx)
-    mov 328(%rbx), %rdi
-    mov 336(%rbx), %rsi
-    mov 344(%rbx), %edx
-    call *352(%rbx)
-    mov %eax, 348(%rbx)
-    fnsave 108(%rbx)
-    frstor 216(%rbx)
-    pop %rbx
-    ret
-)");
+// The registers of the first three arguments, and the stack the caller
+// leaves for the callee to keep them in: System V uses rdi, rsi and rdx and
+// leaves none; x64 Windows uses rcx, rdx and r8 and leaves 32 bytes.
+#if defined(_WIN64)
+#define QUORVEL_FIRST "%rcx"
+#define QUORVEL_SECOND "%rdx"
+#define QUORVEL_THIRD "%r8d"
+#define QUORVEL_SHADOW "$32"
+#else
+#define QUORVEL_FIRST "%rdi"
+#define QUORVEL_SECOND "%rsi"
+#define QUORVEL_THIRD "%edx"
+#define QUORVEL_SHADOW "$0"
+#endif
+asm("    .text\n"
+    "    .globl QuorvelCallWithFpuState\n"
+    "QuorvelCallWithFpuState:\n"
+    "    push %rbx\n"
+    "    sub " QUORVEL_SHADOW ", %rsp\n"
+    "    mov " QUORVEL_FIRST ", %rbx\n"
+    "    fnsave 216(%rbx)\n"
+    "    frstor 0(%rbx)\n"
+    "    mov 328(%rbx), " QUORVEL_FIRST "\n"
+    "    mov 336(%rbx), " QUORVEL_SECOND "\n"
+    "    mov 344(%rbx), " QUORVEL_THIRD "\n"
+    "    call *352(%rbx)\n"
+    "    mov %eax, 348(%rbx)\n"
+    "    fnsave 108(%rbx)\n"
+    "    frstor 216(%rbx)\n"
+    "    add " QUORVEL_SHADOW ", %rsp\n"
+    "    pop %rbx\n"
+    "    ret\n");
 #elif defined(__i386__)
 static_assert(offsetof(FpuCallBlock, text) == 328 && offsetof(FpuCallBlock, destination) == 332 &&
               offsetof(FpuCallBlock, mode) == 336 && offsetof(FpuCallBlock, status) == 340 &&
@@ -104,4 +118,7 @@ void SetFpuRegister(FpuImage* image, int index, const Extended& value)
     std::memcpy(image->data() + kFpuRegisters + 10 * index, value.bytes, 10);
 }
 
-int FpuTop(const FpuImage& image) { return (FpuWord(image, kFpuStatusWord) >> 11) & 7; }
+int FpuTop(const FpuImage& image)
+{
+    return (FpuWord(image, kFpuStatusWord) >> 11) & 7;
+}
