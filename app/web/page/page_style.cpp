@@ -13,6 +13,9 @@ namespace {
 
 using Declarations = std::vector<std::pair<std::string, std::string>>;
 
+// The name the stylesheet gives the page's own cut of the stand-in font.
+constexpr char kFontName[] = "\"Quorvel\"";
+
 // The control's own text colour, or kDefaultColour.
 ColourRef TextColourOf(const ControlDescription& control)
 {
@@ -72,7 +75,7 @@ std::string Selector(const char* name)
 void WriteRoot(std::ostream& out)
 {
     WriteRule(out, ":root",
-              {{"--font-size", Px(kFontPixels)},
+              {{"--font", Px(kFontPixels) + "/normal " + kFontName},
                {"--window", Px(kWindowWidth)},
                {"--frame", Px(kFrameBorder)},
                {"--margin", Px(kFrameMargin)},
@@ -91,7 +94,7 @@ void WriteRoot(std::ostream& out)
                {"--pressed", CssColour(kButtonPressed)},
                {"--backdrop", CssColour(kBackdrop, kBackdropPercent)}});
     WriteRule(out, "@font-face",
-              {{"font-family", "\"Quorvel\""},
+              {{"font-family", kFontName},
                {"src", std::string("url(") + kFontFile + ") format(\"woff2\")"},
                {"font-display", "swap"}});
 }
