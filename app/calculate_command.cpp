@@ -4,16 +4,12 @@
 #include <cstdint>
 
 #include "app/dialog_description.h"
+#include "app/grammar_byte.h"
 #include "app/unsigned_text.h"
 #include "core/density.h"
 #include "res/texts.h"
 
 namespace {
-
-// Stands for every unit the readers' ASCII grammar has no place for: outside
-// ASCII, or NUL. Neither reader accepts it anywhere, so it ends a width at
-// the digits before it and refuses any diagonal that holds it.
-constexpr char kNotInGrammar = '\x80';
 
 // A box holds kInputLimit characters; only a program can put more in one.
 // The width and height are read from this many units at most, far more than
@@ -23,17 +19,15 @@ constexpr int kResolutionTextLength = 32;
 constexpr char kInputErrorText[] = QUORVEL_INPUT_ERROR_TEXT;
 static_assert(sizeof kInputErrorText - 1 <= kResultTextCapacity, "the input-error text fits");
 
-// The first capacity - 1 units of the text as bytes the readers take, and
-// the NUL after them.
+// The first capacity - 1 units of the text as the readers see them, and the
+// NUL after them: a unit outside the grammar ends a width at the digits
+// before it and refuses any diagonal that holds it.
 template <std::size_t capacity>
 void ToReaderBytes(BoxText text, char (&bytes)[capacity])
 {
     constexpr int kRoom = static_cast<int>(capacity) - 1;
     const int length = text.length < kRoom ? text.length : kRoom;
-    for (int i = 0; i < length; ++i) {
-        const char16_t unit = text.units[i];
-        bytes[i] = unit != 0 && unit < 0x80 ? static_cast<char>(unit) : kNotInGrammar;
-    }
+    for (int i = 0; i < length; ++i) bytes[i] = GrammarByteOf(text.units[i]);
     bytes[length] = '\0';
 }
 

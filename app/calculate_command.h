@@ -20,8 +20,8 @@ struct ResultBoxText {
 };
 
 // Width and height read as GetDlgItemInt (unsigned) reads them, the diagonal
-// from its first kDiagonalTextLength units. A character outside ASCII, and a
-// NUL, is a character outside the grammar like any other: it never ends a
-// text early. Width and height stop at it as at any other non-digit; the
+// from its first kDiagonalTextLength units, every unit as the readers see it
+// (app/grammar_byte.h): a character outside ASCII, or a NUL, never ends a
+// text early; width and height stop at it as at any other non-digit, and the
 // diagonal is refused.
 ResultBoxText CalculateCommand(BoxText width, BoxText height, BoxText diagonal);

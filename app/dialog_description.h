@@ -1,11 +1,18 @@
 // The calculator dialog as constant tables, free of any window system: the
-// template (res/dialog_template.h), the colours and the input limits; the
-// texts outside the template are in res/texts.h. The Windows program takes its colours and limits from here and its
-// template from the same list through the resource script; the Linux program
-// builds its window from here; the tests hold the built programs against it.
+// template (res/dialog_template.h) with each control's name, one row per edit
+// box (its limit, text colour, accessible name and keyboard), the colours,
+// and one lookup by id over them. The texts outside the template are in
+// res/texts.h, the stand-in font and dialog units in app/dialog_units.h.
+// Quorvel.exe takes its template through the resource script and its limits
+// and colours from here; the Linux window and the page's generator build
+// every control from here; the page's module numbers its boxes by these
+// rows; the tests hold the built programs and the page against them.
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
+#include <cstdio>
+#include <cstdlib>
 
 #include "res/dialog_template.h"
 #include "res/texts.h"
@@ -23,6 +30,7 @@ struct DialogUnitRect {
 
 struct ControlDescription {
     int id;
+    const char* name;  // the id as the template spells it: IDC_...
     ControlClass windowClass;
     const char* text;  // UTF-8
     DialogUnitRect rect;
@@ -54,12 +62,45 @@ constexpr DialogDescription kDialog = {
 };
 
 #define QUORVEL_CONTROL_ENTRY(id, atom, text, x, y, cx, cy, style, exStyle) \
-    {id, static_cast<ControlClass>(atom), text, {x, y, cx, cy}, style, exStyle},
+    {id, #id, static_cast<ControlClass>(atom), text, {x, y, cx, cy}, style, exStyle},
 
 // In template order, which is also the tab order.
 constexpr ControlDescription kDialogControls[] = {QUORVEL_DIALOG_CONTROLS(QUORVEL_CONTROL_ENTRY)};
 
 #undef QUORVEL_CONTROL_ENTRY
+
+// Reached only when a lookup misses. It is not constexpr, so a lookup of a
+// constant id that misses does not compile; at run time it stops the program
+// and says which id it could not find.
+[[noreturn]] inline void MissingId(const char* table, int id)
+{
+    std::fprintf(stderr, "quorvel: no %s with id %d\n", table, id);
+    std::abort();
+}
+
+// The row with this id, or nullptr: for a question that may have no row, such
+// as the colour of a control that keeps its own.
+template <typename Row, std::size_t N>
+constexpr const Row* FindRow(const Row (&rows)[N], int id)
+{
+    for (const Row& row : rows) {
+        if (row.id == id) return &row;
+    }
+    return nullptr;
+}
+
+// The row with this id, which must be there.
+template <typename Row, std::size_t N>
+constexpr const Row& RowOf(const Row (&rows)[N], int id, const char* table)
+{
+    if (const Row* row = FindRow(rows, id)) return *row;
+    MissingId(table, id);
+}
+
+constexpr const ControlDescription& ControlOf(int id)
+{
+    return RowOf(kDialogControls, id, "control");
+}
 
 // The template's style bits that a front-end without the dialog manager
 // reads to give its controls the same tab stops, alignment, default button
@@ -80,29 +121,64 @@ constexpr std::uint8_t RedOf(ColourRef colour) { return colour & 0xFF; }
 constexpr std::uint8_t GreenOf(ColourRef colour) { return (colour >> 8) & 0xFF; }
 constexpr std::uint8_t BlueOf(ColourRef colour) { return (colour >> 16) & 0xFF; }
 
-struct ControlTextColour {
+// A control that keeps the platform's own text colour (CLR_DEFAULT).
+constexpr ColourRef kDefaultColour = 0xFF000000;
+
+// The boxes' background, and the dialog's own where no dialog manager paints
+// it (the Linux window's palette, the page).
+constexpr ColourRef kEditBackground = 0xFFFFFF;    // white
+constexpr ColourRef kDialogBackground = 0xEFEFEF;  // light grey
+
+// The input boxes take at most this many characters; the result box any.
+constexpr int kInputLimit = 4;
+constexpr int kNoLimit = 0;
+
+// One edit box: what it takes, how it is drawn, and what a screen reader and
+// a phone's keyboard make of it.
+struct BoxDescription {
+    int id;
+    int limit;  // characters, or kNoLimit
+    ColourRef text;
+    // The accessible name: the text of the label the box stands beside, then
+    // a space and the detail where there is one (two boxes share a label).
+    const char* label;
+    const char* detail;  // UTF-8, or nullptr
+    // The keyboard a phone shows ("numeric", "decimal"), or nullptr for its
+    // usual one; any character can still be typed.
+    const char* keyboard;
+};
+
+// Every edit box. The calculate command reads the first kInputBoxes, and the
+// page's module numbers its boxes by their place here.
+constexpr BoxDescription kBoxes[] = {
+    {IDC_WIDTH, kInputLimit, 0xFF0000, ControlOf(IDC_LABEL_RESOLUTION).text, "宽", "numeric"},
+    {IDC_HEIGHT, kInputLimit, 0xFF0000, ControlOf(IDC_LABEL_RESOLUTION).text, "高", "numeric"},
+    {IDC_DIAGONAL, kInputLimit, 0x0000FF, ControlOf(IDC_LABEL_SIZE).text, nullptr, "decimal"},
+    {IDC_RESULT, kNoLimit, kDefaultColour, ControlOf(IDC_LABEL_PPI).text, nullptr, nullptr},
+};  // blue, blue, red, the edit box's own
+constexpr int kInputBoxes = 3;
+
+constexpr const BoxDescription& BoxOf(int id)
+{
+    return RowOf(kBoxes, id, "box");
+}
+
+// The box's place in kBoxes.
+constexpr int BoxNumberOf(int id)
+{
+    return static_cast<int>(&BoxOf(id) - kBoxes);
+}
+
+struct LabelColour {
     int id;
     ColourRef text;
 };
 
-// Edit boxes not listed (the result box) keep the default text colour.
-constexpr ControlTextColour kEditTextColours[] = {
-    {IDC_WIDTH, 0xFF0000},     // blue
-    {IDC_HEIGHT, 0xFF0000},    // blue
-    {IDC_DIAGONAL, 0x0000FF},  // red
-};
-
 // Every label draws over the dialog's own background; only the contact line
 // changes colour.
-constexpr ControlTextColour kStaticTextColours[] = {
+constexpr LabelColour kLabelColours[] = {
     {IDC_CONTACT, 0xFFBD7B},  // light blue: red 123, green 189, blue 255
 };
-
-constexpr ColourRef kEditBackground = 0xFFFFFF;  // white
-
-// The boxes that take at most kInputLimit characters; the result box takes any.
-constexpr int kLimitedEdits[] = {IDC_WIDTH, IDC_HEIGHT, IDC_DIAGONAL};
-constexpr int kInputLimit = 4;
 
 // The calculation reads at most this many characters of the diagonal box.
 constexpr int kDiagonalTextLength = 9;

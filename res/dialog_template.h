@@ -1,7 +1,8 @@
 // The calculator dialog's template, written once. The resource script builds
 // IDD_MAIN from it, and app/dialog_description.h turns it into the constant
-// tables the Linux front-end and the tests read. Plain preprocessor only, so
-// that windres can include it too. Texts are UTF-8.
+// tables that the Linux window, the page's generator and module, and the
+// tests read. Plain preprocessor only, so that windres can include it too.
+// Texts are UTF-8.
 #pragma once
 
 #include "maker.h"

@@ -2,8 +2,8 @@
 // and in the contact notice (messaging account and name). Kept here alone so
 // the resource script and the program never disagree. UTF-8: the resource
 // script reads it as such (code page 65001), Quorvel.exe's own copy is
-// compiled to UTF-16 (app/win32/texts.cpp) and the Linux program's is taken as
-// it is.
+// compiled to UTF-16 (app/win32/texts.cpp), and the Linux program and the
+// page take it as it is.
 #pragma once
 
 #define QUORVEL_MAKER_EMAIL "quorvel@example.com"

@@ -1,8 +1,10 @@
 // The texts the calculator shows besides its template: the About box, the
-// contact notice and the input-error text. Written once, in UTF-8, for both
-// front-ends: the Windows program compiles them to UTF-16 (L"" prefix), the
-// Linux program reads them as UTF-8. A line break is a single carriage return,
-// as the Windows message box takes it, and no text ends with one.
+// contact notice and the input-error text. Written once, in UTF-8, for every
+// front-end: the Windows program compiles them to UTF-16 (L"" prefix), the
+// Linux program reads them as UTF-8, the page's generator writes them into
+// the page and the calculate command into the result box. A line break is a
+// single carriage return, as the Windows message box takes it, and no text
+// ends with one.
 #pragma once
 
 #include "maker.h"

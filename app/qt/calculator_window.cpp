@@ -12,11 +12,10 @@
 #include <QStyle>
 #include <QVariant>
 
-#include "app/box_names.h"
+#include "app/accessible_name.h"
 #include "app/dialog_description.h"
 #include "app/qt/click_watcher.h"
 #include "app/qt/commands.h"
-#include "app/qt/dialog_units.h"
 #include "app/qt/stand_in_font.h"
 #include "app/qt/ui_text.h"
 
@@ -44,47 +43,28 @@ constexpr Command kCommands[] = {
 // handing them to the window too would only slow its opening.
 constexpr int kWindowIconSizes[] = {QUORVEL_WINDOW_ICON_SIZES};
 
-CommandFunction CommandOf(int id)
-{
-    for (const Command& command : kCommands) {
-        if (command.id == id) return command.run;
-    }
-    return nullptr;
-}
-
-template <std::size_t N>
-const ControlTextColour* FindTextColour(const ControlTextColour (&table)[N], int id)
-{
-    for (const ControlTextColour& entry : table) {
-        if (entry.id == id) return &entry;
-    }
-    return nullptr;
-}
-
 QColor ToQColor(ColourRef colour)
 {
     return {RedOf(colour), GreenOf(colour), BlueOf(colour)};
 }
 
-bool IsLimited(int id)
+void SetColour(QWidget* widget, QPalette::ColorRole role, ColourRef colour)
 {
-    for (int limited : kLimitedEdits) {
-        if (limited == id) return true;
-    }
-    return false;
+    if (colour == kDefaultColour) return;
+    QPalette palette = widget->palette();
+    palette.setColor(role, ToQColor(colour));
+    widget->setPalette(palette);
 }
 
 QWidget* CreateEdit(const ControlDescription& control, QWidget* window)
 {
+    const BoxDescription& box = BoxOf(control.id);
     auto* edit = new QLineEdit(UiText(control.text), window);
     if (control.style & kEsCenter) edit->setAlignment(Qt::AlignCenter);
-    if (IsLimited(control.id)) edit->setMaxLength(kInputLimit);
-    QPalette palette = edit->palette();
-    palette.setColor(QPalette::Base, ToQColor(kEditBackground));
-    if (const ControlTextColour* colour = FindTextColour(kEditTextColours, control.id)) {
-        palette.setColor(QPalette::Text, ToQColor(colour->text));
-    }
-    edit->setPalette(palette);
+    if (box.limit != kNoLimit) edit->setMaxLength(box.limit);
+    SetColour(edit, QPalette::Base, kEditBackground);
+    SetColour(edit, QPalette::Text, box.text);
+    edit->setAccessibleName(QString::fromStdString(AccessibleNameOf(box)));
     // Enter in any box runs the calculation, as the default button does.
     QObject::connect(edit, &QLineEdit::returnPressed, window, [window] { Calculate(window); });
     return edit;
@@ -96,8 +76,9 @@ QWidget* CreateButton(const ControlDescription& control, QWidget* window)
     button->setDefault((control.style & kBsTypeMask) == kBsDefPushButton);
     // Enter on a focused button presses it, as on the Windows dialog.
     button->setAutoDefault(true);
-    if (auto run = CommandOf(control.id)) {
-        QObject::connect(button, &QPushButton::clicked, window, [window, run] { run(window); });
+    if (const Command* command = FindRow(kCommands, control.id)) {
+        QObject::connect(button, &QPushButton::clicked, window,
+                         [window, run = command->run] { run(window); });
     }
     return button;
 }
@@ -111,15 +92,12 @@ QWidget* CreateLabel(const ControlDescription& control, QWidget* window)
                         (control.style & kSsCenterImage ? Qt::AlignVCenter : Qt::AlignTop));
     // Labels draw over the window's own background.
     label->setAutoFillBackground(false);
-    if (const ControlTextColour* colour = FindTextColour(kStaticTextColours, control.id)) {
-        QPalette palette = label->palette();
-        palette.setColor(QPalette::WindowText, ToQColor(colour->text));
-        label->setPalette(palette);
-    }
+    if (const LabelColour* colour = FindRow(kLabelColours, control.id))
+        SetColour(label, QPalette::WindowText, colour->text);
     if (control.style & kSsNotify) {
         label->setCursor(Qt::PointingHandCursor);
-        if (auto run = CommandOf(control.id))
-            new ClickWatcher(label, [window, run] { run(window); });
+        if (const Command* command = FindRow(kCommands, control.id))
+            new ClickWatcher(label, [window, run = command->run] { run(window); });
     }
     return label;
 }
@@ -135,23 +113,6 @@ QWidget* CreateControl(const ControlDescription& control, QWidget* window)
             return CreateLabel(control, window);
     }
     return nullptr;
-}
-
-QString TextOf(int id)
-{
-    for (const ControlDescription& control : kDialogControls) {
-        if (control.id == id) return UiText(control.text);
-    }
-    return {};
-}
-
-void NameBoxes(QWidget* window)
-{
-    for (const BoxName& name : kBoxNames) {
-        QString text = TextOf(name.label);
-        if (name.detail) text += QLatin1Char(' ') + UiText(name.detail);
-        FindControl(window, name.box)->setAccessibleName(text);
-    }
 }
 
 // Read as PNG and nothing else: left to guess, Qt's image reader loads every
@@ -187,16 +148,16 @@ std::unique_ptr<QWidget> CreateCalculatorWindow()
     window->setWindowTitle(UiText(kDialog.caption));
     window->setWindowIcon(ProgramIcon());
     window->setFont(LoadDialogFont());
+    SetColour(window.get(), QPalette::Window, kDialogBackground);
 
-    const DialogBaseUnits base = BaseUnitsOf(QFontMetrics(window->font()));
-    window->setFixedSize(ToPixels(kDialog.rect.cx, kDialog.rect.cy, base));
+    const DialogBaseUnits base = BaseUnitsOf(window->font());
+    window->setFixedSize(ToQRect(kDialog.rect, base).size());
     // Created in template order, so Qt's focus chain is the template's tab order.
     for (const ControlDescription& control : kDialogControls) {
         QWidget* widget = CreateControl(control, window.get());
         widget->setProperty(kIdProperty, control.id);
-        widget->setGeometry(ToPixels(control.rect, base));
+        widget->setGeometry(ToQRect(control.rect, base));
     }
-    NameBoxes(window.get());
     CentreOnScreen(window.get());
 
     // The window opens showing the density of the template's own values.
@@ -212,5 +173,5 @@ QWidget* FindControl(const QWidget* window, int id)
     for (QWidget* child : window->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
         if (child->property(kIdProperty).toInt() == id) return child;
     }
-    return nullptr;
+    MissingId("control in the window", id);
 }

@@ -10,5 +10,5 @@
 // the focus in the width box with its text selected; not yet shown.
 std::unique_ptr<QWidget> CreateCalculatorWindow();
 
-// The control with a template id (IDC_...), or nullptr.
+// The control with a template id (IDC_...); there must be one.
 QWidget* FindControl(const QWidget* window, int id);

@@ -2,9 +2,8 @@
 
 #include <QFontDatabase>
 #include <QFontInfo>
+#include <QFontMetrics>
 #include <cstdio>
-
-#include "app/dialog_description.h"
 
 QFont LoadDialogFont()
 {
@@ -19,4 +18,16 @@ QFont LoadDialogFont()
     std::fprintf(stderr, "quorvel: font \"%s\" is not installed; using \"%s\"\n",
                  kStandInFontFamily, QFontInfo(closest).family().toUtf8().constData());
     return closest;
+}
+
+DialogBaseUnits BaseUnitsOf(const QFont& font)
+{
+    const QFontMetrics metrics(font);
+    return {metrics.averageCharWidth(), metrics.height()};
+}
+
+QRect ToQRect(const DialogUnitRect& rect, DialogBaseUnits base)
+{
+    const PixelRect pixels = ToPixels(rect, base);
+    return {pixels.left, pixels.top, pixels.width, pixels.height};
 }

@@ -3,9 +3,8 @@
 // contact notice, and ends on WM_CLOSE only (Esc's IDCANCEL is ignored).
 #include "app/win32/main_dialog.h"
 
-#include <cstddef>
-
 #include "app/dialog_description.h"
+#include "app/grammar_byte.h"
 #include "app/win32/texts.h"
 #include "core/density.h"
 #include "res/resource.h"
@@ -14,8 +13,6 @@ namespace {
 
 // Holds the characters of the diagonal the calculation reads, and the NUL.
 constexpr int kDiagonalBufferSize = kDiagonalTextLength + 1;
-// Stands for any character outside ASCII in the text the reader sees.
-constexpr char kNotInGrammar = '\x80';
 // "%d" of any 32-bit integer: "-2147483648" and the NUL.
 constexpr int kDensityTextSize = 12;
 
@@ -23,26 +20,21 @@ constexpr int kDensityTextSize = 12;
 // so repainting never makes another.
 HBRUSH whiteEditBrush = nullptr;
 
-template <std::size_t N>
-const ControlTextColour* FindTextColour(const ControlTextColour (&table)[N], HWND control)
+int IdOf(HWND control)
 {
-    const LONG id = GetWindowLongW(control, GWL_ID);
-    for (const ControlTextColour& entry : table) {
-        if (entry.id == id) return &entry;
-    }
-    return nullptr;
+    return static_cast<int>(GetWindowLongW(control, GWL_ID));
 }
 
-// The reader's grammar is ASCII. A character outside it becomes a byte the
-// grammar has no place for, so it fails wherever it stands; nothing is
-// mapped to a look-alike ASCII character, as a code page's best fit would.
+// The diagonal as the reader sees it, up to the NUL that ends the box's text.
 void ReadDiagonal(HWND dialog, char (&diagonal)[kDiagonalBufferSize])
 {
     wchar_t typed[kDiagonalBufferSize] = {};
     GetDlgItemTextW(dialog, IDC_DIAGONAL, typed, kDiagonalBufferSize);
-    for (int i = 0; i < kDiagonalBufferSize; ++i) {
-        diagonal[i] = typed[i] < 0x80 ? static_cast<char>(typed[i]) : kNotInGrammar;
+    int length = 0;
+    for (; length < kDiagonalTextLength && typed[length] != 0; ++length) {
+        diagonal[length] = GrammarByteOf(typed[length]);
     }
+    diagonal[length] = '\0';
 }
 
 void Calculate(HWND dialog)
@@ -67,23 +59,25 @@ void OnInitDialog(HWND dialog)
     const HICON icon = LoadIconW(g_hInstance, MAKEINTRESOURCEW(IDI_APP));
     SendMessageW(dialog, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(icon));
     SendMessageW(dialog, WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(icon));
-    for (int id : kLimitedEdits) SendDlgItemMessageW(dialog, id, EM_LIMITTEXT, kInputLimit, 0);
+    for (const BoxDescription& box : kBoxes) {
+        if (box.limit == kNoLimit) continue;
+        SendDlgItemMessageW(dialog, box.id, EM_LIMITTEXT, static_cast<WPARAM>(box.limit), 0);
+    }
     // The dialog opens showing the density of the template's own values.
     SendMessageW(dialog, WM_COMMAND, IDC_CALCULATE, 0);
 }
 
 INT_PTR OnCtlColorEdit(HDC dc, HWND control)
 {
-    if (const ControlTextColour* colour = FindTextColour(kEditTextColours, control)) {
-        SetTextColor(dc, colour->text);
-    }
+    const BoxDescription* box = FindRow(kBoxes, IdOf(control));
+    if (box && box->text != kDefaultColour) SetTextColor(dc, box->text);
     if (!whiteEditBrush) whiteEditBrush = CreateSolidBrush(kEditBackground);
     return reinterpret_cast<INT_PTR>(whiteEditBrush);
 }
 
 INT_PTR OnCtlColorStatic(HDC dc, HWND control)
 {
-    if (const ControlTextColour* colour = FindTextColour(kStaticTextColours, control)) {
+    if (const LabelColour* colour = FindRow(kLabelColours, IdOf(control))) {
         SetTextColor(dc, colour->text);
     }
     // Statics draw over the dialog's own background.

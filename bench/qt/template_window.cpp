@@ -9,7 +9,6 @@
 #include <QWidget>
 
 #include "app/dialog_description.h"
-#include "app/qt/dialog_units.h"
 #include "app/qt/stand_in_font.h"
 #include "app/qt/ui_text.h"
 #include "bench/qt/window_flags.h"
@@ -38,10 +37,10 @@ int main(int argc, char** argv)
     QWidget window(nullptr, kDialogWindowFlags);
     window.setWindowTitle(UiText(kDialog.caption));
     window.setFont(LoadDialogFont());
-    const DialogBaseUnits base = BaseUnitsOf(QFontMetrics(window.font()));
-    window.setFixedSize(ToPixels(kDialog.rect.cx, kDialog.rect.cy, base));
+    const DialogBaseUnits base = BaseUnitsOf(window.font());
+    window.setFixedSize(ToQRect(kDialog.rect, base).size());
     for (const ControlDescription& control : kDialogControls) {
-        CreateControl(control, &window)->setGeometry(ToPixels(control.rect, base));
+        CreateControl(control, &window)->setGeometry(ToQRect(control.rect, base));
     }
     window.show();
     QApplication::exec();

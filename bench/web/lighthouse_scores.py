@@ -5,7 +5,7 @@ with Debian's Chromium, the default (mobile, simulated throttling) settings.
 Accessibility may fall short only by its colour-contrast audit, which the
 dialog's prescribed red and light blue fail at the default contrast.
 Prints a row of scripts/perf's table, then the audits that lost points.
-Usage: lighthouse_scores.py SITE_DIR"""
+Usage: lighthouse_scores.py SITE_DIR HOST_FILE"""
 import json
 import os
 import subprocess
@@ -14,7 +14,7 @@ import tempfile
 
 here = os.path.dirname(os.path.abspath(__file__))
 sys.path.insert(0, os.path.join(here, "../../tests/web/browser"))
-from chromium import FLAGS  # noqa: E402
+from chromium import headless_chromium  # noqa: E402
 from site_server import SiteServer  # noqa: E402
 
 LIGHTHOUSE = os.path.join(here, "../../tests/web/npm/node_modules/lighthouse/cli/index.js")
@@ -22,16 +22,14 @@ CATEGORIES = ("performance", "accessibility", "best-practices", "seo")
 
 
 def main():
-    site = sys.argv[1]
-    server = SiteServer(site, no_store=False)
-    flags = [f for f in FLAGS if not f.startswith("--window-size")]
+    server = SiteServer(*sys.argv[1:3], no_store=False)
     try:
         with tempfile.TemporaryDirectory() as scratch:
             report = os.path.join(scratch, "report.json")
             subprocess.run(["node", LIGHTHOUSE, server.url, "--quiet", "--output=json",
                             f"--output-path={report}", "--only-categories=" + ",".join(CATEGORIES),
-                            "--chrome-flags=" + " ".join(flags)],
-                           check=True, env={**os.environ, "CHROME_PATH": "/usr/bin/chromium"})
+                            "--chrome-flags=" + " ".join(headless_chromium.FLAGS)],
+                           check=True, env={**os.environ, "CHROME_PATH": headless_chromium.BINARY})
             with open(report, encoding="utf-8") as source:
                 result = json.load(source)
     finally:

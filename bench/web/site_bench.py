@@ -7,7 +7,7 @@
              same server, median of RUNS cold loads of each, in turns, in one
              headless Chromium with its cache and the service worker bypassed
 Prints rows of scripts/perf's table.
-Usage: site_bench.py SITE_DIR [RUNS]"""
+Usage: site_bench.py SITE_DIR HOST_FILE [RUNS]"""
 import os
 import shutil
 import statistics
@@ -30,8 +30,8 @@ return ready && paint && [ready.startTime, paint.startTime];"""
 LOADED_AT = "return performance.getEntriesByType('navigation')[0].loadEventEnd"
 
 
-def first_visit_bytes(site):
-    server = SiteServer(site, no_store=False)
+def first_visit_bytes(site, host):
+    server = SiteServer(site, host, no_store=False)
     browser = Chromium()
     try:
         Page(browser.driver, server.url).open()
@@ -56,13 +56,13 @@ def timed_load(driver, url, script):
     raise RuntimeError(f"{url} never got ready")
 
 
-def start_up(site, runs):
+def start_up(site, host, runs):
     # The empty page beside the site's files, served alike.
     scratch = tempfile.mkdtemp(prefix="quorvel-bench-")
     shutil.copytree(site, os.path.join(scratch, "site"))
     with open(os.path.join(scratch, "site", "empty.html"), "w") as out:
         out.write(EMPTY)
-    server = SiteServer(os.path.join(scratch, "site"), no_store=False)
+    server = SiteServer(os.path.join(scratch, "site"), host, no_store=False)
     browser = Chromium()
     driver = browser.driver
     try:
@@ -89,11 +89,11 @@ def start_up(site, runs):
 
 
 def main():
-    site = sys.argv[1]
-    runs = int(sys.argv[2]) if len(sys.argv) > 2 else 21
-    total, files = first_visit_bytes(site)
+    site, host = sys.argv[1:3]
+    runs = int(sys.argv[3]) if len(sys.argv) > 3 else 21
+    total, files = first_visit_bytes(site, host)
     module = os.path.getsize(os.path.join(site, "quorvel.wasm"))
-    quorvel, painted, empty = start_up(site, runs)
+    quorvel, painted, empty = start_up(site, host, runs)
     print(f"| web page, first visit, bytes | {total} ({files} files, the module {module}) | | "
           f"| ≤ 49152 (48 KiB) |")
     print(f"| web start-up in headless Chromium, ms (median of {runs} cold loads) | {quorvel:.1f}"

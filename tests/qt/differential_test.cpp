@@ -1,18 +1,14 @@
 // Generated cases (the dialog stress run's generator) typed and pasted into
 // the Linux window, each answer checked against the core. What the boxes
 // must keep is worked out from the four-character limit; what the window
-// must show from the core's CalculateDensity on what a box's text reads as
-// (the width and height as GetDlgItemInt reads them, proved against Wine by
-// the int_reading test; the diagonal's first nine UTF-8 bytes).
+// must show from the core on what the boxes keep (ExpectedResult).
 #include <gtest/gtest.h>
 
 #include <QPushButton>
-#include <cstdio>
 
 #include "app/dialog_description.h"
-#include "app/unsigned_text.h"
-#include "core/density.h"
 #include "stress_case.h"
+#include "tests/support/expected_result.h"
 #include "window_driver.h"
 
 namespace {
@@ -20,18 +16,6 @@ namespace {
 QString FromWide(const std::wstring& text)
 {
     return QString::fromStdWString(text);
-}
-
-QString Expected(const QString& width, const QString& height, const QString& diagonal)
-{
-    const QByteArray diagonalBytes = diagonal.toUtf8().left(kDiagonalTextLength);
-    const DensityResult result =
-        CalculateDensity(ReadUnsignedText(width.toUtf8().constData()),
-                         ReadUnsignedText(height.toUtf8().constData()), diagonalBytes.constData());
-    if (result.kind == DensityKind::InputError) return QStringLiteral("输入错误");
-    char text[16];
-    std::snprintf(text, sizeof text, "%d", result.density);
-    return QString::fromLatin1(text);
 }
 
 int TriggerBox(stress::Trigger trigger)
@@ -79,7 +63,8 @@ TEST(WindowDifferential, GeneratedCasesAgreeWithTheCore)
         const QString keptWidth = width.left(kInputLimit), keptHeight = height.left(kInputLimit);
         const QString keptDiagonal = diagonal.left(kInputLimit);
         const QString shown = Box(window.get(), IDC_RESULT)->text();
-        const QString expected = Expected(keptWidth, keptHeight, keptDiagonal);
+        const QString expected =
+            QString::fromStdString(ExpectedResult(c.width, c.height, c.diagonal));
         const bool agree = Box(window.get(), IDC_WIDTH)->text() == keptWidth &&
                            Box(window.get(), IDC_HEIGHT)->text() == keptHeight &&
                            Box(window.get(), IDC_DIAGONAL)->text() == keptDiagonal &&

@@ -14,6 +14,7 @@
 #include <cmath>
 
 #include "app/dialog_description.h"
+#include "app/dialog_units.h"
 #include "app/qt/calculator_window.h"
 #include "window_driver.h"
 
@@ -51,14 +52,18 @@ TEST_F(WindowTest, OpensCentredFixedWithDefaultsCalculatedAndWidthSelected)
     const QPoint offset =
         window->geometry().center() - window->screen()->availableGeometry().center();
     EXPECT_LE(offset.manhattanLength(), 1);
-    EXPECT_EQ(QFontInfo(window->font()).family(), QStringLiteral("WenQuanYi Micro Hei Mono"));
+    EXPECT_EQ(QFontInfo(window->font()).family(), QString::fromLatin1(kStandInFontFamily));
 }
 
 // Dialog units converted with the font's metrics as the dialog manager does:
 // MulDiv(units, average character width, 4) and MulDiv(units, height, 8).
+// The page places its controls with the base units the description holds
+// for the stand-in: they must be what the font measures.
 TEST_F(WindowTest, EveryControlStandsAtItsTemplateRectangle)
 {
     const QFontMetrics metrics(window->font());
+    EXPECT_EQ(metrics.averageCharWidth(), kStandInBaseUnits.averageCharWidth);
+    EXPECT_EQ(metrics.height(), kStandInBaseUnits.charHeight);
     const auto across = [&](int units) {
         return static_cast<int>(std::lround(units * metrics.averageCharWidth() / 4.0));
     };
@@ -69,7 +74,6 @@ TEST_F(WindowTest, EveryControlStandsAtItsTemplateRectangle)
     for (const ControlDescription& control : kDialogControls) {
         SCOPED_TRACE(control.id);
         const QWidget* widget = FindControl(window.get(), control.id);
-        ASSERT_NE(widget, nullptr);
         const DialogUnitRect& r = control.rect;
         EXPECT_EQ(widget->geometry(), QRect(across(r.x), down(r.y), across(r.cx), down(r.cy)));
     }
@@ -129,7 +133,7 @@ TEST_F(WindowTest, FourCharacterLimitWhenTypingAndPasting)
         {"", "12345", "", "1234"},     {"", "", "98765", "9876"},    {"ab", "", "1234", "ab12"},
         {"", "中文xyz", "", "中文xy"}, {"1", "", "\t-2 3", "1\t-2"},
     };
-    for (int id : kLimitedEdits) {
+    for (int id : {IDC_WIDTH, IDC_HEIGHT, IDC_DIAGONAL}) {
         for (const auto& row : rows) {
             QLineEdit* edit = box(id);
             ClearBox(edit);
@@ -253,6 +257,17 @@ TEST_F(WindowTest, AboutBoxAndContactNoticeShowTheirTextsAndCopyThem)
         // Qt's own button text in the user's language (qt6-translations-l10n).
         EXPECT_TRUE(seen.copied.contains(QStringLiteral("确定"))) << seen.copied.toStdString();
     }
+}
+
+// A lookup of an id the description or the window does not have stops the
+// program and names the id; with a constant id it does not compile
+// (tests/description).
+TEST(DescriptionLookup, MissingIdStopsTheProgram)
+{
+    GTEST_FLAG_SET(death_test_style, "threadsafe");
+    EXPECT_DEATH(ControlOf(IDC_DIAGONAL + 1000), "no control with id 1112");
+    EXPECT_DEATH(BoxOf(IDC_ABOUT), "no box with id 110");
+    EXPECT_DEATH(FindControl(OpenWindow().get(), 1112), "no control in the window with id 1112");
 }
 
 }  // namespace

@@ -1,16 +1,26 @@
 // Writes the page's generated files from the dialog description:
-//   make_page BASE_CSS OUTPUT_DIR CHARACTERS_FILE
-// index.html, quorvel.css and manifest.webmanifest go to OUTPUT_DIR; the
-// characters file lists every text the page shows, for the font subset.
+//   make_page BASE_CSS SCRIPT WORKER SITE_DIR FONT_REQUEST WORKER_OUT HOST_FILE
+// index.html, the stylesheet (BASE_CSS behind the generated rules), the
+// manifest and the script (SCRIPT) go to SITE_DIR under the names of
+// site_files.h; the service worker's template (WORKER), made compact like the
+// stylesheet and the script, to WORKER_OUT; FONT_REQUEST gets the stand-in
+// font's face on its first line and every text the page shows after it, for
+// the font subset; HOST_FILE, as JSON, what a server of the site needs: the
+// Content-Security-Policy to send, and the size of the window the page fills.
 #include <fstream>
 #include <iostream>
 #include <sstream>
 #include <string>
 
+#include "app/dialog_units.h"
+#include "app/web/page/page_compact.h"
+#include "app/web/page/page_frame.h"
+#include "app/web/page/page_json.h"
 #include "app/web/page/page_manifest.h"
 #include "app/web/page/page_markup.h"
 #include "app/web/page/page_style.h"
 #include "app/web/page/page_texts.h"
+#include "site_files.h"
 
 namespace {
 
@@ -19,38 +29,57 @@ std::string ReadFile(const std::string& path)
     std::ifstream in(path, std::ios::binary);
     std::ostringstream text;
     text << in.rdbuf();
+    if (text.str().empty()) std::cerr << "make_page: cannot read " << path << '\n';
     return text.str();
 }
 
-template <typename Writer>
-bool WriteFile(const std::string& path, Writer write)
+bool WriteFile(const std::string& path, const std::string& text)
 {
     std::ofstream out(path, std::ios::binary);
-    write(out);
+    out << text;
     out.close();
-    if (out) return true;
-    std::cerr << "make_page: cannot write " << path << '\n';
-    return false;
+    if (!out) std::cerr << "make_page: cannot write " << path << '\n';
+    return static_cast<bool>(out);
+}
+
+template <typename Writer, typename... Inputs>
+std::string Written(Writer write, const Inputs&... inputs)
+{
+    std::ostringstream out;
+    write(out, inputs...);
+    return out.str();
+}
+
+Json HostFacts()
+{
+    const Json window =
+        JsonArray({std::to_string(kViewportWidth), std::to_string(kViewportHeight)});
+    return JsonObject({{"policy", JsonString(HeaderSecurityPolicy())}, {"window", window}}) + '\n';
 }
 
 }  // namespace
 
 int main(int argc, char** argv)
 {
-    if (argc != 4) {
-        std::cerr << "usage: make_page BASE_CSS OUTPUT_DIR CHARACTERS_FILE\n";
+    if (argc != 8) {
+        std::cerr << "usage: make_page BASE_CSS SCRIPT WORKER SITE_DIR FONT_REQUEST WORKER_OUT "
+                     "HOST_FILE\n";
         return 2;
     }
-    const std::string baseRules = ReadFile(argv[1]);
-    const std::string dir = argv[2];
-    if (baseRules.empty()) {
-        std::cerr << "make_page: cannot read " << argv[1] << '\n';
-        return 1;
+    const std::string baseRules = ReadFile(argv[1]), script = ReadFile(argv[2]);
+    const std::string worker = ReadFile(argv[3]), site = std::string(argv[4]) + '/';
+    if (baseRules.empty() || script.empty() || worker.empty()) return 1;
+    const std::pair<std::string, std::string> files[] = {
+        {site + kIndexFile, Written(WriteIndexHtml)},
+        {site + kStylesheetFile, Written(WriteStylesheet, baseRules)},
+        {site + kManifestFile, Written(WriteManifest)},
+        {site + kScriptFile, Compact(script)},
+        {argv[5], kStandInFontFamily + ('\n' + ShownText())},
+        {argv[6], Compact(worker)},
+        {argv[7], HostFacts()},
+    };
+    for (const auto& [path, text] : files) {
+        if (!WriteFile(path, text)) return 1;
     }
-    const bool written = WriteFile(dir + "/index.html", WriteIndexHtml) &&
-                         WriteFile(dir + "/quorvel.css",
-                                   [&](std::ostream& out) { WriteStylesheet(out, baseRules); }) &&
-                         WriteFile(dir + "/manifest.webmanifest", WriteManifest) &&
-                         WriteFile(argv[3], [](std::ostream& out) { out << ShownText(); });
-    return written ? 0 : 1;
+    return 0;
 }

@@ -33,11 +33,16 @@ ColourRef Scaled(ColourRef colour, int factor)
 
 }  // namespace
 
-std::string CssColour(ColourRef colour)
+std::string CssColour(ColourRef colour, int opacityPercent)
 {
-    char text[8];
-    std::snprintf(text, sizeof text, "#%02x%02x%02x", RedOf(colour), GreenOf(colour),
-                  BlueOf(colour));
+    char text[32];
+    if (opacityPercent < 100) {
+        std::snprintf(text, sizeof text, "rgb(%d %d %d / %d%%)", RedOf(colour), GreenOf(colour),
+                      BlueOf(colour), opacityPercent);
+    } else {
+        std::snprintf(text, sizeof text, "#%02x%02x%02x", RedOf(colour), GreenOf(colour),
+                      BlueOf(colour));
+    }
     return text;
 }
 

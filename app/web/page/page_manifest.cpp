@@ -1,31 +1,25 @@
 #include "app/web/page/page_manifest.h"
 
 #include <string>
+#include <vector>
 
+#include "app/dialog_description.h"
 #include "app/web/page/page_colours.h"
-#include "app/web/page/page_texts.h"
+#include "app/web/page/page_json.h"
+#include "site_files.h"
 
 namespace {
 
-std::string JsonString(const std::string& text)
+Json Icons()
 {
-    std::string quoted = "\"";
-    for (char c : text) {
-        if (c == '"' || c == '\\') quoted += '\\';
-        quoted += c;
+    std::vector<Json> icons;
+    for (const SiteIcon& icon : kIcons) {
+        const std::string side = std::to_string(icon.size);
+        icons.push_back(JsonObject({{"src", JsonString(icon.file)},
+                                    {"sizes", JsonString(side + 'x' + side)},
+                                    {"type", JsonString("image/png")}}));
     }
-    return quoted + '"';
-}
-
-void WriteIcons(std::ostream& out)
-{
-    const char* separator = "";
-    for (int size : kManifestIconSizes) {
-        const std::string side = std::to_string(size);
-        out << separator << "{\"src\":\"icon-" << side << ".png\",\"sizes\":\"" << side << 'x'
-            << side << "\",\"type\":\"image/png\"}";
-        separator = ",";
-    }
+    return JsonArray(icons);
 }
 
 }  // namespace
@@ -33,11 +27,15 @@ void WriteIcons(std::ostream& out)
 // Installed, the page opens on its own, in a window of its own.
 void WriteManifest(std::ostream& out)
 {
-    out << "{\"id\":\"./\",\"name\":" << JsonString(kDialog.caption)
-        << ",\"short_name\":" << JsonString(kDialog.caption)
-        << ",\"lang\":\"zh-CN\",\"start_url\":\"./\",\"scope\":\"./\",\"display\":\"standalone\""
-        << ",\"background_color\":" << JsonString(CssColour(kDialogBackground))
-        << ",\"theme_color\":" << JsonString(CssColour(kCaptionBar)) << ",\"icons\":[";
-    WriteIcons(out);
-    out << "]}\n";
+    out << JsonObject({{"id", JsonString("./")},
+                       {"name", JsonString(kDialog.caption)},
+                       {"short_name", JsonString(kDialog.caption)},
+                       {"lang", JsonString(kPageLanguage)},
+                       {"start_url", JsonString("./")},
+                       {"scope", JsonString("./")},
+                       {"display", JsonString("standalone")},
+                       {"background_color", JsonString(CssColour(kDialogBackground))},
+                       {"theme_color", JsonString(CssColour(kCaptionBar))},
+                       {"icons", Icons()}})
+        << '\n';
 }

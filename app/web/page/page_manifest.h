@@ -3,7 +3,4 @@
 
 #include <ostream>
 
-// The icon sizes the manifest names, drawn by res/make_icon.py.
-constexpr int kManifestIconSizes[] = {192, 512};
-
 void WriteManifest(std::ostream& out);

@@ -2,70 +2,35 @@
 
 #include <string>
 
+#include "app/accessible_name.h"
 #include "app/web/page/page_colours.h"
+#include "app/web/page/page_controls.h"
 #include "app/web/page/page_texts.h"
-#include "res/resource.h"
+#include "site_files.h"
 
 const char kContentSecurityPolicy[] =
     "default-src 'self'; script-src 'self' 'wasm-unsafe-eval'; style-src 'self'; "
     "object-src 'none'; base-uri 'none'; form-action 'none'";
 
+std::string HeaderSecurityPolicy()
+{
+    return std::string(kContentSecurityPolicy) + "; frame-ancestors 'none'";
+}
+
 namespace {
 
+// The markup's own characters as entities.
 std::string Escaped(const std::string& text)
 {
     std::string escaped;
-    for (char c : text) {
-        switch (c) {
-            case '&':
-                escaped += "&amp;";
-                break;
-            case '<':
-                escaped += "&lt;";
-                break;
-            case '>':
-                escaped += "&gt;";
-                break;
-            case '"':
-                escaped += "&quot;";
-                break;
-            default:
-                escaped += c;
-        }
+    for (const char c : text) {
+        escaped += c == '&'   ? "&amp;"
+                   : c == '<' ? "&lt;"
+                   : c == '>' ? "&gt;"
+                   : c == '"' ? "&quot;"
+                              : std::string(1, c);
     }
     return escaped;
-}
-
-const BoxName* BoxNameOf(int id)
-{
-    for (const BoxName& name : kBoxNames) {
-        if (name.box == id) return &name;
-    }
-    return nullptr;
-}
-
-const char* InputModeOf(int id)
-{
-    for (const InputModeHint& hint : kInputModes) {
-        if (hint.id == id) return hint.mode;
-    }
-    return nullptr;
-}
-
-bool IsLimited(int id)
-{
-    for (int limited : kLimitedEdits) {
-        if (limited == id) return true;
-    }
-    return false;
-}
-
-const MessageBoxDescription* BoxOpenedBy(int id)
-{
-    for (const MessageBoxDescription& box : kMessageBoxes) {
-        if (box.opener == id) return &box;
-    }
-    return nullptr;
 }
 
 bool IsFirstTabStop(const ControlDescription& control)
@@ -79,19 +44,21 @@ bool IsFirstTabStop(const ControlDescription& control)
 // The attributes every control carries: its id and the box it opens.
 std::string CommonAttributes(const ControlDescription& control)
 {
-    std::string attributes = std::string(" id=\"") + ControlNameOf(control.id) + '"';
-    if (const MessageBoxDescription* box = BoxOpenedBy(control.id))
-        attributes += std::string(" aria-haspopup=\"dialog\" data-box=\"") + box->id + '"';
+    std::string attributes = std::string(" id=\"") + control.name + '"';
+    if (const MessageBoxDescription* box = FindRow(kMessageBoxes, control.id))
+        attributes += std::string(" aria-haspopup=\"dialog\" data-box=\"") + box->name + '"';
     return attributes;
 }
 
 void WriteEdit(std::ostream& out, const ControlDescription& control)
 {
+    const BoxDescription& box = BoxOf(control.id);
     out << "<input" << CommonAttributes(control) << " value=\"" << Escaped(control.text) << '"';
-    if (IsLimited(control.id)) out << " maxlength=\"" << kInputLimit << '"';
-    if (const char* mode = InputModeOf(control.id)) out << " inputmode=\"" << mode << '"';
-    if (const BoxName* name = BoxNameOf(control.id))
-        out << " aria-label=\"" << Escaped(AccessibleNameOf(*name)) << '"';
+    if (BoxNumberOf(box.id) < kInputBoxes)
+        out << ' ' << kBoxNumberAttribute << "=\"" << BoxNumberOf(box.id) << '"';
+    if (box.limit != kNoLimit) out << " maxlength=\"" << box.limit << '"';
+    if (box.keyboard) out << " inputmode=\"" << box.keyboard << '"';
+    out << " aria-label=\"" << Escaped(AccessibleNameOf(box)) << '"';
     if (IsFirstTabStop(control)) out << " autofocus";
     out << ">\n";
 }
@@ -124,7 +91,7 @@ void WriteControl(std::ostream& out, const ControlDescription& control)
 
 void WriteMessageBox(std::ostream& out, const MessageBoxDescription& box)
 {
-    const std::string id = box.id;
+    const std::string id = box.name;
     out << "<dialog id=\"" << id << "\" aria-labelledby=\"" << id
         << "-caption\" aria-describedby=\"" << id << "-text\">\n<h2 id=\"" << id << "-caption\">"
         << Escaped(box.caption) << "</h2>\n";
@@ -141,19 +108,20 @@ void WriteMessageBox(std::ostream& out, const MessageBoxDescription& box)
 // font last, as only the first paint waits for it.
 void WriteHead(std::ostream& out)
 {
-    out << "<!DOCTYPE html>\n<html lang=\"zh-CN\">\n<head>\n<meta charset=\"utf-8\">\n"
+    out << "<!DOCTYPE html>\n<html lang=\"" << kPageLanguage
+        << "\">\n<head>\n<meta charset=\"utf-8\">\n"
         << "<meta http-equiv=\"Content-Security-Policy\" content=\"" << kContentSecurityPolicy
         << "\">\n<meta name=\"viewport\" content=\"width=device-width, initial-scale=1\">\n"
         << "<meta name=\"description\" content=\"" << Escaped(PageDescription()) << "\">\n"
         << "<meta name=\"theme-color\" content=\"" << CssColour(kCaptionBar) << "\">\n"
         << "<title>" << Escaped(kDialog.caption) << "</title>\n"
-        << "<link rel=\"manifest\" href=\"manifest.webmanifest\">\n"
-        << "<link rel=\"icon\" href=\"icon-192.png\">\n"
-        << "<link rel=\"stylesheet\" href=\"quorvel.css\">\n"
-        << "<script type=\"module\" src=\"quorvel.js\"></script>\n"
-        << "<link rel=\"preload\" href=\"quorvel.wasm\" as=\"fetch\" crossorigin>\n"
-        << "<link rel=\"preload\" href=\"quorvel.woff2\" as=\"font\" type=\"font/woff2\" "
-           "crossorigin>\n</head>\n";
+        << "<link rel=\"manifest\" href=\"" << kManifestFile << "\">\n"
+        << "<link rel=\"icon\" href=\"" << kIcons[0].file << "\">\n"
+        << "<link rel=\"stylesheet\" href=\"" << kStylesheetFile << "\">\n"
+        << "<script type=\"module\" src=\"" << kScriptFile << "\"></script>\n"
+        << "<link rel=\"preload\" href=\"" << kModuleFile << "\" as=\"fetch\" crossorigin>\n"
+        << "<link rel=\"preload\" href=\"" << kFontFile
+        << "\" as=\"font\" type=\"font/woff2\" crossorigin>\n</head>\n";
 }
 
 }  // namespace

@@ -3,8 +3,11 @@
 #pragma once
 
 #include <ostream>
+#include <string>
 
-// Allows the page's own files and the module's compilation, nothing else.
+// Allows the page's own files and the module's compilation, nothing else: the
+// page's own copy, and the one a server sends, which can also forbid framing.
 extern const char kContentSecurityPolicy[];
+std::string HeaderSecurityPolicy();
 
 void WriteIndexHtml(std::ostream& out);

@@ -1,31 +1,27 @@
 #include "app/web/page/page_style.h"
 
-#include <cstring>
 #include <utility>
 #include <vector>
 
 #include "app/web/page/page_colours.h"
-#include "app/web/page/page_texts.h"
-#include "app/web/page/page_units.h"
+#include "app/web/page/page_compact.h"
+#include "app/web/page/page_controls.h"
+#include "app/web/page/page_frame.h"
+#include "site_files.h"
 
 namespace {
 
 using Declarations = std::vector<std::pair<std::string, std::string>>;
 
-template <std::size_t N>
-const ControlTextColour* FindTextColour(const ControlTextColour (&table)[N], int id)
-{
-    for (const ControlTextColour& entry : table) {
-        if (entry.id == id) return &entry;
-    }
-    return nullptr;
-}
+// The name the stylesheet gives the page's own cut of the stand-in font.
+constexpr char kFontName[] = "\"Quorvel\"";
 
-const ControlTextColour* TextColourOf(const ControlDescription& control)
+// The control's own text colour, or kDefaultColour.
+ColourRef TextColourOf(const ControlDescription& control)
 {
-    return control.windowClass == ControlClass::Edit
-               ? FindTextColour(kEditTextColours, control.id)
-               : FindTextColour(kStaticTextColours, control.id);
+    if (control.windowClass == ControlClass::Edit) return BoxOf(control.id).text;
+    const LabelColour* colour = FindRow(kLabelColours, control.id);
+    return colour ? colour->text : kDefaultColour;
 }
 
 ColourRef BackgroundOf(const ControlDescription& control)
@@ -51,7 +47,7 @@ bool IsCentred(const ControlDescription& control)
 int LineHeightOf(const ControlDescription& control, const PixelRect& rect)
 {
     if (control.windowClass != ControlClass::Static) return 0;
-    return control.style & kSsCenterImage ? rect.height : kBaseUnitHeight;
+    return control.style & kSsCenterImage ? rect.height : kStandInBaseUnits.charHeight;
 }
 
 std::string Px(int pixels)
@@ -71,23 +67,55 @@ void WriteRule(std::ostream& out, const std::string& selector, const Declaration
     out << "}\n";
 }
 
+std::string Selector(const char* name)
+{
+    return std::string("#") + name;
+}
+
 void WriteRoot(std::ostream& out)
 {
-    const PixelRect client = ToPixels(kDialog.rect);
     WriteRule(out, ":root",
-              {{"--font-size", Px(kFontPixels)},
-               {"--dialog-width", Px(client.width)},
-               {"--dialog-height", Px(client.height)},
+              {{"--font", Px(kFontPixels) + "/normal " + kFontName},
+               {"--window", Px(kWindowWidth)},
+               {"--frame", Px(kFrameBorder)},
+               {"--margin", Px(kFrameMargin)},
+               {"--caption-height", Px(kCaptionHeight)},
+               {"--page", CssColour(kPageBackground)},
+               {"--text", CssColour(kText)},
+               {"--on-caption", CssColour(kCaptionText)},
                {"--background", CssColour(kDialogBackground)},
                {"--edit", CssColour(kEditBackground)},
                {"--border", CssColour(kControlBorder)},
                {"--caption", CssColour(kCaptionBar)},
-               {"--focus", CssColour(kFocusRing)}});
+               {"--focus", CssColour(kFocusRing)},
+               {"--face", CssColour(kButtonFaceTop)},
+               {"--face-end", CssColour(kButtonFaceBottom)},
+               {"--hover", CssColour(kButtonHover)},
+               {"--pressed", CssColour(kButtonPressed)},
+               {"--backdrop", CssColour(kBackdrop, kBackdropPercent)}});
+    WriteRule(out, "@font-face",
+              {{"font-family", kFontName},
+               {"src", std::string("url(") + kFontFile + ") format(\"woff2\")"},
+               {"font-display", "swap"}});
+}
+
+// The client area, and every control placed in it as the template places it.
+void WriteDialogRules(std::ostream& out)
+{
+    WriteRule(out, Selector(kDialogName),
+              {{"position", "relative"},
+               {"width", Px(kClientArea.width)},
+               {"height", Px(kClientArea.height)}});
+    WriteRule(out, Selector(kDialogName) + ">*",
+              {{"position", "absolute"},
+               {"box-sizing", "border-box"},
+               {"margin", "0"},
+               {"white-space", "nowrap"}});
 }
 
 void WriteControlRule(std::ostream& out, const ControlDescription& control)
 {
-    const PixelRect rect = ToPixels(control.rect);
+    const PixelRect rect = ToPixels(control.rect, kStandInBaseUnits);
     Declarations declarations = {{"left", Px(rect.left)},
                                  {"top", Px(rect.top)},
                                  {"width", Px(rect.width)},
@@ -95,56 +123,36 @@ void WriteControlRule(std::ostream& out, const ControlDescription& control)
     if (IsCentred(control)) declarations.push_back({"text-align", "center"});
     if (const int lineHeight = LineHeightOf(control, rect))
         declarations.push_back({"line-height", Px(lineHeight)});
-    if (const ControlTextColour* colour = TextColourOf(control))
-        declarations.push_back({"color", CssColour(colour->text)});
+    if (const ColourRef colour = TextColourOf(control); colour != kDefaultColour)
+        declarations.push_back({"color", CssColour(colour)});
     if (control.windowClass == ControlClass::Button &&
         (control.style & kBsTypeMask) == kBsDefPushButton)
         declarations.push_back({"border-color", "var(--focus)"});
-    WriteRule(out, std::string("#") + ControlNameOf(control.id), declarations);
+    WriteRule(out, Selector(control.name), declarations);
 }
 
 void WriteMoreContrast(std::ostream& out)
 {
     out << "@media (prefers-contrast:more){\n";
     for (const ControlDescription& control : kDialogControls) {
-        if (const ControlTextColour* colour = TextColourOf(control)) {
-            const ColourRef shade = ContrastingShade(colour->text, BackgroundOf(control));
-            if (shade == colour->text) continue;
-            WriteRule(out, std::string("#") + ControlNameOf(control.id),
-                      {{"color", CssColour(shade)}});
-        }
+        const ColourRef colour = TextColourOf(control);
+        if (colour == kDefaultColour) continue;
+        const ColourRef shade = ContrastingShade(colour, BackgroundOf(control));
+        if (shade != colour) WriteRule(out, Selector(control.name), {{"color", CssColour(shade)}});
     }
     out << "}\n";
 }
 
-// The fixed rules as the browser needs them: without comments, and without
-// the spaces and line breaks that only help a reader.
-std::string Compact(const std::string& rules)
+// Where the platform forces its own colours, a label that reports clicks
+// shows as a link.
+void WriteForcedColours(std::ostream& out)
 {
-    std::string compact;
-    bool space = false;
-    for (std::size_t i = 0; i < rules.size(); ++i) {
-        if (rules.compare(i, 2, "/*") == 0) {
-            i = rules.find("*/", i + 2);
-            if (i == std::string::npos) break;
-            ++i;
-            space = true;
-            continue;
-        }
-        const char c = rules[i];
-        if (c == ' ' || c == '\n' || c == '\t') {
-            space = true;
-            continue;
-        }
-        const bool tight = std::strchr("{};:,>", c) != nullptr;
-        if (c == '}' && !compact.empty() && compact.back() == ';') compact.pop_back();
-        if (space && !tight && !compact.empty() && !std::strchr("{};:,>\n", compact.back()))
-            compact += ' ';
-        space = false;
-        compact += c;
-        if (c == '}') compact += '\n';
+    out << "@media (forced-colors:active){\n";
+    for (const ControlDescription& control : kDialogControls) {
+        if (control.windowClass == ControlClass::Static && control.style & kSsNotify)
+            WriteRule(out, Selector(control.name), {{"color", "LinkText"}});
     }
-    return compact;
+    out << "}\n";
 }
 
 }  // namespace
@@ -152,7 +160,9 @@ std::string Compact(const std::string& rules)
 void WriteStylesheet(std::ostream& out, const std::string& baseRules)
 {
     WriteRoot(out);
-    out << Compact(baseRules);
+    out << Compact(baseRules) << '\n';
+    WriteDialogRules(out);
     for (const ControlDescription& control : kDialogControls) WriteControlRule(out, control);
     WriteMoreContrast(out);
+    WriteForcedColours(out);
 }

@@ -1,6 +1,8 @@
-// quorvel.css: the page's colours, then its fixed rules (page_base.css), then
-// every control at its place in CSS pixels with its template colour, and the
-// darker shades for readers who ask for more contrast.
+// quorvel.css: the page's colours and frame, its font, its fixed rules
+// (page_base.css) made compact, then the dialog's client area and every
+// control at its place in CSS pixels with its template colour, the darker
+// shades for readers who ask for more contrast, and the clickable labels in
+// forced colours.
 #pragma once
 
 #include <ostream>

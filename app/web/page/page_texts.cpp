@@ -1,26 +1,6 @@
 #include "app/web/page/page_texts.h"
 
-namespace {
-
-// The ids' names, which the page's script and stylesheet address the controls by.
-struct ControlName {
-    int id;
-    const char* name;
-};
-
-#define QUORVEL_CONTROL_NAME(id, atom, text, x, y, cx, cy, style, exStyle) {id, #id},
-constexpr ControlName kControlNames[] = {QUORVEL_DIALOG_CONTROLS(QUORVEL_CONTROL_NAME)};
-#undef QUORVEL_CONTROL_NAME
-
-}  // namespace
-
-const char* ControlNameOf(int id)
-{
-    for (const ControlName& name : kControlNames) {
-        if (name.id == id) return name.name;
-    }
-    return "";
-}
+#include "app/web/page/page_controls.h"
 
 std::vector<std::string> LinesOf(const char* text)
 {
@@ -32,21 +12,6 @@ std::vector<std::string> LinesOf(const char* text)
             lines.back() += *c;
     }
     return lines;
-}
-
-const ControlDescription& ControlOf(int id)
-{
-    for (const ControlDescription& control : kDialogControls) {
-        if (control.id == id) return control;
-    }
-    return kDialogControls[0];
-}
-
-std::string AccessibleNameOf(const BoxName& name)
-{
-    std::string text = ControlOf(name.label).text;
-    if (name.detail) text += std::string(" ") + name.detail;
-    return text;
 }
 
 std::string PageDescription()

@@ -1,39 +1,43 @@
 #!/usr/bin/python3
-"""Serves the built site on the loopback at a free port, with the page's own
-Content-Security-Policy as a header too (and what only a header can say:
-no framing), and the module labelled application/wasm for streaming
-compilation. Prints the address as its first line, then serves until stopped.
-Usage: serve_site.py SITE_DIR
+"""Serves the built site on the loopback at a free port, with the
+Content-Security-Policy header make_page wrote for it in HOST_FILE, and the
+module labelled application/wasm for streaming compilation. Prints the
+address as its first line, then serves until stopped.
+Usage: serve_site.py SITE_DIR HOST_FILE
 """
 import functools
 import http.server
-import re
+import json
 import sys
 
 
-def page_policy(site):
-    with open(f"{site}/index.html", encoding="utf-8") as page:
-        found = re.search(r'http-equiv="Content-Security-Policy" content="([^"]*)"', page.read())
-    return found.group(1) if found else "default-src 'self'"
+def host_facts(host_file):
+    """What make_page wrote for the site's hosts: the policy, the window."""
+    with open(host_file, encoding="utf-8") as facts:
+        return json.load(facts)
 
 
 class SiteHandler(http.server.SimpleHTTPRequestHandler):
     extensions_map = {**http.server.SimpleHTTPRequestHandler.extensions_map,
                       ".wasm": "application/wasm", ".webmanifest": "application/manifest+json",
                       ".woff2": "font/woff2", ".js": "text/javascript"}
-    policy = ""
+    policy = None
 
     def end_headers(self):
-        self.send_header("Content-Security-Policy", self.policy + "; frame-ancestors 'none'")
+        self.send_header("Content-Security-Policy", self.policy)
         self.send_header("X-Content-Type-Options", "nosniff")
         super().end_headers()
 
 
+def site_server(site, host_file, handler=SiteHandler):
+    """A server of the site on a free loopback port; not yet serving."""
+    handler = type("Handler", (handler,), {"policy": host_facts(host_file)["policy"]})
+    return http.server.ThreadingHTTPServer(("127.0.0.1", 0),
+                                           functools.partial(handler, directory=site))
+
+
 def main():
-    site = sys.argv[1]
-    SiteHandler.policy = page_policy(site)
-    handler = functools.partial(SiteHandler, directory=site)
-    with http.server.ThreadingHTTPServer(("127.0.0.1", 0), handler) as server:
+    with site_server(*sys.argv[1:3]) as server:
         print(f"http://127.0.0.1:{server.server_address[1]}/", flush=True)
         try:
             server.serve_forever()

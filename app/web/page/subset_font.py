@@ -1,9 +1,10 @@
 #!/usr/bin/python3
-"""Cuts the page's font out of WenQuanYi Micro Hei Mono: only the glyphs of
-the characters the page shows (listed in CHARACTERS, UTF-8) and printable
-ASCII for typing, as a WOFF2. The font's own time stamp is kept, so one
-font package always gives the same bytes.
-Usage: subset_font.py COLLECTION FACE_NAME CHARACTERS OUTPUT.woff2
+"""Cuts the page's font out of a face of a font collection: only the glyphs
+of the characters the page shows and printable ASCII for typing, as a WOFF2.
+REQUEST (UTF-8, written by make_page) names the face, the dialog's stand-in
+font, on its first line and holds the characters after it. The font's own
+time stamp is kept, so one font package always gives the same bytes.
+Usage: subset_font.py COLLECTION REQUEST OUTPUT.woff2
 """
 import sys
 
@@ -21,9 +22,9 @@ def face(collection_path, name):
 
 
 def main():
-    collection, name, characters, output = sys.argv[1:]
-    with open(characters, encoding="utf-8") as f:
-        shown = f.read()
+    collection, request, output = sys.argv[1:]
+    with open(request, encoding="utf-8") as f:
+        name, shown = f.read().split("\n", 1)
     text = "".join(sorted(set(shown + PRINTABLE_ASCII) - set("\r\n")))
 
     font = face(collection, name)

@@ -2,14 +2,15 @@
 needs it, with a fresh profile each time and the DevTools network log on."""
 import os
 import shutil
+import sys
 import tempfile
 
 from selenium import webdriver
 from selenium.webdriver.chrome.service import Service
 
-FLAGS = ["--headless", "--no-sandbox", "--disable-gpu", "--disable-quic", "--no-first-run",
-         "--disable-background-networking", "--disable-component-update", "--disable-sync",
-         "--force-device-scale-factor=1", "--window-size=800,600", "--hide-scrollbars"]
+here = os.path.dirname(os.path.abspath(__file__))
+sys.path.insert(0, os.path.join(here, "../../../app/web/page"))
+import headless_chromium  # noqa: E402
 
 
 class Chromium:
@@ -18,8 +19,9 @@ class Chromium:
     def __init__(self, env=None):
         self.profile = tempfile.mkdtemp(prefix="quorvel-chromium-")
         options = webdriver.ChromeOptions()
-        options.binary_location = "/usr/bin/chromium"
-        for flag in FLAGS + [f"--user-data-dir={self.profile}"]:
+        options.binary_location = headless_chromium.BINARY
+        for flag in headless_chromium.FLAGS + ["--window-size=800,600",
+                                               f"--user-data-dir={self.profile}"]:
             options.add_argument(flag)
         options.set_capability("goog:loggingPrefs", {"performance": "ALL"})
         service = Service("/usr/bin/chromedriver", env={**os.environ, **(env or {})})

@@ -1,6 +1,6 @@
 """The dialog's behaviour in the page, each group a table of cases run with
-real keys and clicks. Expected texts and geometry come from the dialog
-description (page_description) and tests/golden/density.tsv."""
+real keys and clicks. Expected texts and geometry (the Linux window's) come
+from the dialog description (page_description) and tests/golden/density.tsv."""
 from selenium.webdriver.common.by import By
 from selenium.webdriver.common.keys import Keys
 
@@ -144,12 +144,6 @@ def message_boxes(ctx, page, check):
         check.equal([open_boxes(page), page.active()], [[], opener], f"{what}: after closing")
 
 
-def to_pixels(x, y, cx, cy):
-    """Dialog units as the Linux window converts them: x*2, MulDiv(y, 14, 8)."""
-    down = lambda units: (2 * units * 14 // 8 + 1) // 2
-    return [x * 2, down(y), cx * 2, down(cy)]
-
-
 RECTS = """const o = document.getElementById('IDD_MAIN').getBoundingClientRect();
 return arguments[0].map(id => {
   const r = document.getElementById(id).getBoundingClientRect();
@@ -161,8 +155,7 @@ COLOURS = "return arguments[0].map(([id, p]) => getComputedStyle(document.getEle
 def geometry(ctx, page, check):
     page.open()
     names = ["IDD_MAIN"] + list(ctx.controls)  # the dialog's own box is its client area
-    expected = [to_pixels(0, 0, *ctx.description["size"])] + [
-        to_pixels(*c["rect"]) for c in ctx.description["controls"]]
+    expected = [[0, 0] + ctx.description["client"]] + [c["rect"] for c in ctx.controls.values()]
     for name, rect, want in zip(names, page.driver.execute_script(RECTS, names), expected):
         check.equal(rect, want, f"border box of {name}")
     width, height = expected[0][2:]

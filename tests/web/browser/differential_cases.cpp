@@ -1,35 +1,15 @@
 // Prints the browser differential run's cases, one a line: the trigger, the
 // width, height and diagonal texts (each as its UTF-16 units in hexadecimal,
 // comma-separated) and the result the page must show, worked out by the
-// native core on what each box keeps (its first four characters) read by the
-// module's rule: a unit above 0x7F becomes a byte the grammar refuses.
+// native core on what each box keeps (its first four characters).
 // Usage: differential_cases COUNT SEED
 #include <cstdio>
 #include <cstdlib>
-#include <string>
 
-#include "app/dialog_description.h"
-#include "app/unsigned_text.h"
-#include "core/density.h"
 #include "stress_case.h"
+#include "tests/support/expected_result.h"
 
 namespace {
-
-std::string Kept(const std::wstring& text)
-{
-    std::string bytes;
-    for (const wchar_t c : text.substr(0, kInputLimit)) bytes += c < 0x80 ? char(c) : '\x80';
-    return bytes;
-}
-
-std::string Expected(const stress::StressCase& c)
-{
-    const DensityResult result =
-        CalculateDensity(ReadUnsignedText(Kept(c.width).c_str()),
-                         ReadUnsignedText(Kept(c.height).c_str()), Kept(c.diagonal).c_str());
-    if (result.kind == DensityKind::InputError) return QUORVEL_INPUT_ERROR_TEXT;
-    return std::to_string(result.density);
-}
 
 void PrintUnits(const std::wstring& text)
 {
@@ -42,7 +22,6 @@ void PrintUnits(const std::wstring& text)
 int main(int argc, char** argv)
 {
     if (argc != 3) return std::fputs("usage: differential_cases COUNT SEED\n", stderr), 2;
-    static_assert(kInputLimit <= kDiagonalTextLength, "a box holds no more than is read");
     stress::Random random(std::strtoull(argv[2], nullptr, 10));
     for (int index = 0, printed = 0; printed < std::atoi(argv[1]); ++index) {
         const stress::StressCase c = stress::GenerateCase(random, index);
@@ -50,7 +29,7 @@ int main(int argc, char** argv)
         if ((c.width + c.height + c.diagonal).find(L'\t') != std::wstring::npos) continue;
         std::fputs(stress::NameOf(c.trigger), stdout);
         for (const std::wstring* text : {&c.width, &c.height, &c.diagonal}) PrintUnits(*text);
-        std::printf("\t%s\n", Expected(c).c_str());
+        std::printf("\t%s\n", ExpectedResult(c.width, c.height, c.diagonal).c_str());
         ++printed;
     }
     return 0;

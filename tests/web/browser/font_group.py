@@ -21,7 +21,7 @@ return {x: r.left, y: r.top, width: r.width, height: r.height, scale: 1};"""
 
 
 def shots(ctx, tag, env=None, hidden=()):
-    server = SiteServer(ctx.site, hidden)
+    server = SiteServer(ctx.site, ctx.host, hidden)
     browser = Chromium(env=env)
     try:
         page = Page(browser.driver, server.url)

@@ -21,7 +21,7 @@ STORED = """const done = arguments[0];
 
 
 def offline(ctx, page, check):
-    server = SiteServer(ctx.site)
+    server = SiteServer(ctx.site, ctx.host)
     ctx.origins.add(server.url)
     visit = Page(page.driver, server.url)
     try:

@@ -1,14 +1,12 @@
 """The built site on a free loopback port, served from a thread with the
 headers `scripts/run web` serves it with."""
-import functools
-import http.server
 import os
 import sys
 import threading
 
 here = os.path.dirname(os.path.abspath(__file__))
 sys.path.insert(0, os.path.join(here, "../../../app/web/page"))
-from serve_site import SiteHandler, page_policy  # noqa: E402
+from serve_site import SiteHandler, site_server  # noqa: E402
 
 
 class _Handler(SiteHandler):
@@ -31,14 +29,12 @@ class _Handler(SiteHandler):
 
 
 class SiteServer:
-    """Serves `site`; the files named in `hidden` answer 404; `served` lists
-    the paths asked for."""
+    """Serves `site` with the headers of `host` (make_page's host facts); the
+    files named in `hidden` answer 404; `served` lists the paths asked for."""
 
-    def __init__(self, site, hidden=(), no_store=True):
-        handler = type("Handler", (_Handler,), {
-            "hidden": frozenset(hidden), "no_store": no_store, "policy": page_policy(site)})
-        self.httpd = http.server.ThreadingHTTPServer(
-            ("127.0.0.1", 0), functools.partial(handler, directory=site))
+    def __init__(self, site, host, hidden=(), no_store=True):
+        handler = type("Handler", (_Handler,), {"hidden": frozenset(hidden), "no_store": no_store})
+        self.httpd = site_server(site, host, handler)
         self.httpd.served = self.served = []
         self.httpd.handle_error = lambda request, address: None  # a client that hung up
         threading.Thread(target=self.httpd.serve_forever, daemon=True).start()
