@@ -132,7 +132,10 @@ expect_fetched() {
 }
 
 expect_said() {
-  grep -qF -- "$1" <<<"$output" || fail "did not say \"$1\""
+  local text
+  for text; do
+    grep -qF -- "$text" <<<"$output" || fail "did not say \"$text\""
+  done
 }
 
 expect_not_said() {
@@ -151,28 +154,27 @@ security_index_caught_mid_sync
 try_install quorvel-library:amd64 quorvel-library:i386
 expect_status 0
 expect_fetched quorvel-library_1_amd64.deb quorvel-library_1_i386.deb
-expect_said "the bookworm-security indices did not download"
-expect_said "came from bookworm, the release's own suite"
-expect_said "next apt-get upgrade"
+expect_said "the bookworm-security indices did not download" \
+  "came from bookworm, the release's own suite" \
+  "next apt-get upgrade"
 
 scenario="indices that fail do not stop an install the others can serve"
 use_sources "$release_suite" "$security_suite" "$unreachable_suite"
 try_install quorvel-probe
 expect_status 0
 expect_fetched quorvel-probe_1_all.deb
-expect_said "try 2 of 3"
-expect_said "still fail"
+expect_said "try 2 of 3" "still fail"
 expect_not_said "release's own suite"
 
 scenario="a package only the failed indices hold: the mirror is named and the command given"
 use_sources "$release_suite" "$security_suite" "$unreachable_suite"
 try_install quorvel-only-in-security
 expect_status 1
-expect_said "  bookworm-security main i386 from file:$repo"
-expect_said "  bookworm-updates Release file from http://127.0.0.1:9/debian"
-expect_said "mirror is probably mid-sync"
-expect_said "again later:"
-expect_said "  scripts/bootstrap run"
+expect_said "  bookworm-security main i386 from file:$repo" \
+  "  bookworm-updates Release file from http://127.0.0.1:9/debian" \
+  "mirror is probably mid-sync" \
+  "again later:" \
+  "  scripts/bootstrap run"
 
 scenario="a package no suite has is no mirror problem"
 use_sources "$release_suite"
