@@ -11,21 +11,9 @@ from selenium.webdriver.common.actions.action_builder import ActionBuilder
 from selenium.webdriver.common.keys import Keys
 
 from chromium import Chromium
-from page_driver import Page
+from page_driver import TAKE, WATCH, Page
 
 BATCH = 25
-WATCH = """const result = document.getElementById('IDC_RESULT');
-const own = Object.getOwnPropertyDescriptor(HTMLInputElement.prototype, 'value');
-const boxes = ['IDC_WIDTH', 'IDC_HEIGHT', 'IDC_DIAGONAL'].map(id => document.getElementById(id));
-window.quorvelShown = [];
-Object.defineProperty(result, 'value', {
-  get() { return own.get.call(this); },
-  set(text) {
-    window.quorvelShown.push([...boxes.map(b => b.value), text]);
-    own.set.call(this, text);
-  },
-});"""
-TAKE = "const shown = window.quorvelShown; window.quorvelShown = []; return shown;"
 # Shift+Tab presses from where each trigger leaves the focus to the width box.
 BACK_TO_WIDTH = {"enter-width": 0, "enter-height": 1, "enter-diagonal": 2, "button": 3}
 
