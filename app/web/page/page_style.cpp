@@ -18,8 +18,6 @@ namespace {
 
 using Declarations = std::vector<std::pair<std::string, std::string>>;
 
-// The name the stylesheet gives the page's own cut of the stand-in font.
-constexpr char kFontName[] = "\"Quorvel\"";
 
 // The control's own text colour, or kDefaultColour.
 ColourRef TextColourOf(const ControlDescription& control)
@@ -80,7 +78,7 @@ std::string Selector(const char* name)
 // The page's own sizes and colours by the names its fixed rules give them.
 Declarations PageValues()
 {
-    return {{"--font", Px(kFontPixels) + "/normal " + kFontName},
+    return {{"--font", Px(kFontPixels) + "/normal \"" + kFontFamily + '"'},
             {"--window", Px(kWindowWidth)},
             {"--frame", Px(kFrameBorder)},
             {"--margin", Px(kFrameMargin)},
@@ -120,14 +118,6 @@ std::string WithValues(std::string rules)
         at += value->second.size();
     }
     return rules;
-}
-
-void WriteFontFace(std::ostream& out)
-{
-    WriteRule(out, "@font-face",
-              {{"font-family", kFontName},
-               {"src", std::string("url(") + kFontFile + ") format(\"woff2\")"},
-               {"font-display", "swap"}});
 }
 
 // The client area, and every control placed in it as the template places it.
@@ -211,7 +201,6 @@ void WritePhoneRules(std::ostream& out, const std::string& phoneRules)
 void WriteStylesheet(std::ostream& out, const std::string& baseRules, const std::string& phoneRules)
 {
     std::ostringstream rules;
-    WriteFontFace(rules);
     rules << Compact(baseRules) << '\n';
     WriteDialogRules(rules);
     for (const ControlDescription& control : kDialogControls) WriteControlRule(rules, control);

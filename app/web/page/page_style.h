@@ -1,4 +1,5 @@
-// The page's stylesheet: its colours and frame, its font, its fixed rules
+// The page's stylesheet: its colours and frame, its font's name (the script
+// loads the font once the page has painted), its fixed rules
 // (page_base.css) made compact, then the dialog's client area and every
 // control at its place in CSS pixels with its template colour; on a phone,
 // the phone's fixed rules (page_phone.css) and every control's place in one
