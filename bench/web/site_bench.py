@@ -88,6 +88,7 @@ def start_up(site, host, runs):
     """Medians: Quorvel's first paint with "102", the module's "102", the
     floor's first paint, the empty page's load."""
     scratch = tempfile.mkdtemp(prefix="quorvel-bench-")
+    # The empty page and the floor beside the site's files, served alike.
     shutil.copytree(site, os.path.join(scratch, "site"))
     with open(os.path.join(scratch, "site", "empty.html"), "w") as out:
         out.write(EMPTY)

@@ -2,14 +2,15 @@
 real keys and clicks, on a desktop and, with fewer cases, on a phone
 (ctx.phone). Expected texts and geometry (the Linux window's) come from the
 dialog description (page_description) and tests/golden/density.tsv."""
-import html.parser
+import re
 import urllib.request
 
 from selenium.webdriver.common.by import By
 from selenium.webdriver.common.keys import Keys
 
 from chromium import headless_chromium
-from page_driver import BOXES, TAKE, WATCH
+from differential_group import TAKE, WATCH
+from page_driver import BOXES
 
 PHONE = headless_chromium.PHONE
 
@@ -31,25 +32,11 @@ def golden_rows(ctx, count):
             for w, h, d, r in rows[::len(rows) // count]]
 
 
-class BoxValues(html.parser.HTMLParser):
-    """The value each input element of a markup holds, by its id."""
-
-    def __init__(self, markup):
-        super().__init__()
-        self.values = {}
-        self.feed(markup)
-
-    def handle_starttag(self, tag, attrs):
-        attrs = dict(attrs)
-        if tag == "input":
-            self.values[attrs.get("id")] = attrs.get("value")
-
-
 def opening(ctx, page, check):
     """The first response already shows the boxes' texts and the result; the
     module's first calculation, on the same texts, writes the same result."""
     with urllib.request.urlopen(page.url) as response:
-        served = BoxValues(response.read().decode()).values
+        served = dict(re.findall(r'<input id="(\w+)" value="([^"]*)"', response.read().decode()))
     texts = [ctx.controls[name]["text"] for name in LIMITED]
     check.equal([served.get(name) for name in BOXES], texts + [OPENING_RESULT],
                 "boxes in the first response")
@@ -216,12 +203,11 @@ def geometry(ctx, page, check):
 # box text (below 16 px a phone zooms into the box it focuses); the narrowest
 # phone, which must not scroll sideways, and a small one that shows it all.
 LEAST_TARGET, LEAST_BOX_TEXT = 44, 16
-RECT = ("width", "height")
 NARROWEST, SMALL = (320, 640), (360, 640)
-FONT_SIZES = "return arguments[0].map(id => parseFloat(getComputedStyle(" \
-             "document.getElementById(id)).fontSize))"
-SCREEN = "const e = document.documentElement;" \
-         "return [innerWidth, innerHeight, e.scrollWidth, e.scrollHeight]"
+FONT_SIZES = ("return arguments[0].map(id =>"
+              " parseFloat(getComputedStyle(document.getElementById(id)).fontSize))")
+SCREEN = ("const e = document.documentElement;"
+          "return [innerWidth, innerHeight, e.scrollWidth, e.scrollHeight]")
 
 
 def on_screen(page, size):
@@ -242,7 +228,8 @@ def layout(ctx, page, check):
     stops = [name for name, c in ctx.controls.items() if c["tabStop"]] + ["IDC_CONTACT"]
     page.actions().click(page.element("IDC_ABOUT")).perform()
     ok = page.element("about-box").find_element(By.CLASS_NAME, "ok")
-    targets = {name: rects[name][2:] for name in stops} | {"OK": [ok.rect[k] for k in RECT]}
+    targets = {name: rects[name][2:] for name in stops}
+    targets["OK"] = [ok.size["width"], ok.size["height"]]
     ok.click()
     for name, size in targets.items():
         check.true(min(size) >= LEAST_TARGET, f"target {name} measures {size}")

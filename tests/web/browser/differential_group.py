@@ -11,9 +11,22 @@ from selenium.webdriver.common.actions.action_builder import ActionBuilder
 from selenium.webdriver.common.keys import Keys
 
 from chromium import Chromium
-from page_driver import TAKE, WATCH, Page
+from page_driver import Page
 
 BATCH = 25
+# Also before the page's own script runs (opening installs it so).
+WATCH = """const own = Object.getOwnPropertyDescriptor(HTMLInputElement.prototype, 'value');
+const boxes = ['IDC_WIDTH', 'IDC_HEIGHT', 'IDC_DIAGONAL'];
+window.quorvelShown = [];
+Object.defineProperty(HTMLInputElement.prototype, 'value', {
+  get() { return own.get.call(this); },
+  set(text) {
+    if (this.id === 'IDC_RESULT')
+      window.quorvelShown.push([...boxes.map(id => document.getElementById(id).value), text]);
+    own.set.call(this, text);
+  },
+});"""
+TAKE = "const shown = window.quorvelShown; window.quorvelShown = []; return shown;"
 # Shift+Tab presses from where each trigger leaves the focus to the width box.
 BACK_TO_WIDTH = {"enter-width": 0, "enter-height": 1, "enter-diagonal": 2, "button": 3}
 

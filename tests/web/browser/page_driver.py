@@ -5,20 +5,6 @@ from selenium.webdriver.common.by import By
 from selenium.webdriver.common.keys import Keys
 
 BOXES = ("IDC_WIDTH", "IDC_HEIGHT", "IDC_DIAGONAL", "IDC_RESULT")
-# A watch on every text written into the result box: what it was and what
-# the three input boxes held at that moment, in window.quorvelShown.
-WATCH = """const own = Object.getOwnPropertyDescriptor(HTMLInputElement.prototype, 'value');
-const boxes = ['IDC_WIDTH', 'IDC_HEIGHT', 'IDC_DIAGONAL'];
-window.quorvelShown = [];
-Object.defineProperty(HTMLInputElement.prototype, 'value', {
-  get() { return own.get.call(this); },
-  set(text) {
-    if (this.id === 'IDC_RESULT')
-      window.quorvelShown.push([...boxes.map(id => document.getElementById(id).value), text]);
-    own.set.call(this, text);
-  },
-});"""
-TAKE = "const shown = window.quorvelShown; window.quorvelShown = []; return shown;"
 READY = """const done = arguments[0];
 (function poll() {
   performance.getEntriesByName('quorvel-ready').length ? done() : setTimeout(poll, 5);
