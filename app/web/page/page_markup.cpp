@@ -111,8 +111,7 @@ void WriteMessageBox(std::ostream& out, const MessageBoxDescription& box)
 }
 
 // The stylesheet comes with the page; the script and the module it loads are
-// asked for at once. The font is asked for by the stylesheet, and the first
-// paint does not wait for it (font-display: swap).
+// asked for at once. The script asks for the font once the page has painted.
 void WriteHead(std::ostream& out, const std::string& stylesheet)
 {
     out << "<!DOCTYPE html>\n<html lang=\"" << kPageLanguage

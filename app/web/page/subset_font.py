@@ -30,7 +30,6 @@ def main():
 
     font = face(collection, name)
     options = subset.Options()
-    options.flavor = "woff2"
     options.hinting = False
     # The page sets its text horizontally, one glyph per character.
     options.layout_features = []
