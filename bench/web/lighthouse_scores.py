@@ -4,7 +4,9 @@ scripts/perf: Lighthouse from tests/web/npm (npm ci --prefix tests/web/npm)
 with Debian's Chromium, the default (mobile, simulated throttling) settings.
 Accessibility may fall short only by its colour-contrast audit, which the
 dialog's prescribed red and light blue fail at the default contrast.
-Prints a row of scripts/perf's table, then the audits that lost points.
+Prints rows of scripts/perf's table (the scores; the simulated first
+contentful paint and speed index with their scores), then the audits that
+lost points.
 Usage: lighthouse_scores.py SITE_DIR HOST_FILE"""
 import json
 import os
@@ -39,6 +41,10 @@ def main():
     print(f"| Lighthouse {version} on the loopback: performance / accessibility / best practices"
           f" / SEO | {' / '.join(map(str, scores))} | | | 100 each; accessibility short only of"
           " colour contrast |")
+    paint, speed = (result["audits"][a] for a in ("first-contentful-paint", "speed-index"))
+    print(f"| Lighthouse, mobile, simulated: first contentful paint / speed index, s (score) | "
+          f"{paint['numericValue'] / 1000:.2f} ({paint['score']}) / "
+          f"{speed['numericValue'] / 1000:.2f} ({speed['score']}) | | | ≤ 1.0 / score 1 |")
     for category in CATEGORIES:
         for ref in result["categories"][category]["auditRefs"]:
             audit = result["audits"][ref["id"]]

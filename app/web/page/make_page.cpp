@@ -1,6 +1,7 @@
 // Writes the page's generated files from the dialog description:
-//   make_page BASE_CSS SCRIPT WORKER SITE_DIR FONT_REQUEST WORKER_OUT HOST_FILE
-// index.html, the stylesheet (BASE_CSS behind the generated rules), the
+//   make_page BASE_CSS PHONE_CSS SCRIPT WORKER SITE_DIR FONT_REQUEST WORKER_OUT HOST_FILE
+// index.html with its stylesheet inside (BASE_CSS and PHONE_CSS among the
+// generated rules) and its result box showing the first calculation, the
 // manifest and the script (SCRIPT) go to SITE_DIR under the names of
 // site_files.h; the service worker's template (WORKER), made compact like the
 // stylesheet and the script, to WORKER_OUT; FONT_REQUEST gets the stand-in
@@ -14,6 +15,7 @@
 
 #include "app/dialog_units.h"
 #include "app/web/page/page_compact.h"
+#include "app/web/page/page_first_result.h"
 #include "app/web/page/page_frame.h"
 #include "app/web/page/page_json.h"
 #include "app/web/page/page_manifest.h"
@@ -50,33 +52,38 @@ std::string Written(Writer write, const Inputs&... inputs)
     return out.str();
 }
 
-Json HostFacts()
+Json HostFacts(const std::string& stylesheet)
 {
     const Json window =
         JsonArray({std::to_string(kViewportWidth), std::to_string(kViewportHeight)});
-    return JsonObject({{"policy", JsonString(HeaderSecurityPolicy())}, {"window", window}}) + '\n';
+    return JsonObject(
+               {{"policy", JsonString(HeaderSecurityPolicy(stylesheet))}, {"window", window}}) +
+           '\n';
 }
 
 }  // namespace
 
 int main(int argc, char** argv)
 {
-    if (argc != 8) {
-        std::cerr << "usage: make_page BASE_CSS SCRIPT WORKER SITE_DIR FONT_REQUEST WORKER_OUT "
-                     "HOST_FILE\n";
+    if (argc != 9) {
+        std::cerr << "usage: make_page BASE_CSS PHONE_CSS SCRIPT WORKER SITE_DIR FONT_REQUEST "
+                     "WORKER_OUT HOST_FILE\n";
         return 2;
     }
-    const std::string baseRules = ReadFile(argv[1]), script = ReadFile(argv[2]);
-    const std::string worker = ReadFile(argv[3]), site = std::string(argv[4]) + '/';
-    if (baseRules.empty() || script.empty() || worker.empty()) return 1;
+    const std::string baseRules = ReadFile(argv[1]), phoneRules = ReadFile(argv[2]);
+    const std::string script = ReadFile(argv[3]), worker = ReadFile(argv[4]);
+    const std::string site = std::string(argv[5]) + '/', firstResult = FirstResultText();
+    if (baseRules.empty() || phoneRules.empty() || script.empty() || worker.empty() ||
+        firstResult.empty())
+        return 1;
+    const std::string stylesheet = Written(WriteStylesheet, baseRules, phoneRules);
     const std::pair<std::string, std::string> files[] = {
-        {site + kIndexFile, Written(WriteIndexHtml)},
-        {site + kStylesheetFile, Written(WriteStylesheet, baseRules)},
+        {site + kIndexFile, Written(WriteIndexHtml, stylesheet, firstResult)},
         {site + kManifestFile, Written(WriteManifest)},
         {site + kScriptFile, Compact(script)},
-        {argv[5], kStandInFontFamily + ('\n' + ShownText())},
-        {argv[6], Compact(worker)},
-        {argv[7], HostFacts()},
+        {argv[6], kStandInFontFamily + ('\n' + ShownText())},
+        {argv[7], Compact(worker)},
+        {argv[8], HostFacts(stylesheet)},
     };
     for (const auto& [path, text] : files) {
         if (!WriteFile(path, text)) return 1;

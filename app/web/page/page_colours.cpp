@@ -31,6 +31,14 @@ ColourRef Scaled(ColourRef colour, int factor)
     return scale(RedOf(colour)) | scale(GreenOf(colour)) << 8 | scale(BlueOf(colour)) << 16;
 }
 
+// Each channel's two hex digits alike, as in #ff0000, which CSS also reads
+// from #f00.
+bool IsShortHex(ColourRef colour)
+{
+    const auto doubled = [](int channel) { return channel >> 4 == (channel & 15); };
+    return doubled(RedOf(colour)) && doubled(GreenOf(colour)) && doubled(BlueOf(colour));
+}
+
 }  // namespace
 
 std::string CssColour(ColourRef colour, int opacityPercent)
@@ -39,6 +47,9 @@ std::string CssColour(ColourRef colour, int opacityPercent)
     if (opacityPercent < 100) {
         std::snprintf(text, sizeof text, "rgb(%d %d %d / %d%%)", RedOf(colour), GreenOf(colour),
                       BlueOf(colour), opacityPercent);
+    } else if (IsShortHex(colour)) {
+        std::snprintf(text, sizeof text, "#%x%x%x", RedOf(colour) & 15, GreenOf(colour) & 15,
+                      BlueOf(colour) & 15);
     } else {
         std::snprintf(text, sizeof text, "#%02x%02x%02x", RedOf(colour), GreenOf(colour),
                       BlueOf(colour));

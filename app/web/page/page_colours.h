@@ -26,7 +26,8 @@ constexpr int kBackdropPercent = 25;
 // WCAG 2.1 AA for normal text.
 constexpr double kMinimumContrast = 4.5;
 
-// "#rrggbb"; below full opacity, "rgb(r g b / opacity%)".
+// "#rrggbb", or "#rgb" where that says the same; below full opacity,
+// "rgb(r g b / opacity%)".
 std::string CssColour(ColourRef colour, int opacityPercent = 100);
 
 // The colour itself if it reaches kMinimumContrast on the background, else

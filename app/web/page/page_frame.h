@@ -15,3 +15,7 @@ constexpr int kWindowWidth = kClientArea.width + 2 * kFrameBorder;
 constexpr int kViewportWidth = kWindowWidth + 2 * kFrameMargin;
 constexpr int kViewportHeight =
     kClientArea.height + kCaptionHeight + 2 * kFrameBorder + 2 * kFrameMargin;
+
+// A touch screen narrower than that window shows the dialog in one column
+// (page_phone.h), in CSS pixels.
+constexpr int kPhoneMaxWidth = kViewportWidth - 1;

@@ -5,16 +5,19 @@
 #include "app/accessible_name.h"
 #include "app/web/page/page_colours.h"
 #include "app/web/page/page_controls.h"
+#include "app/web/page/page_hash.h"
 #include "app/web/page/page_texts.h"
 #include "site_files.h"
 
-const char kContentSecurityPolicy[] =
-    "default-src 'self'; script-src 'self' 'wasm-unsafe-eval'; style-src 'self'; "
-    "object-src 'none'; base-uri 'none'; form-action 'none'";
-
-std::string HeaderSecurityPolicy()
+std::string PageSecurityPolicy(const std::string& stylesheet)
 {
-    return std::string(kContentSecurityPolicy) + "; frame-ancestors 'none'";
+    return "default-src 'self'; script-src 'self' 'wasm-unsafe-eval'; style-src " +
+           HashSource(stylesheet) + "; object-src 'none'; base-uri 'none'; form-action 'none'";
+}
+
+std::string HeaderSecurityPolicy(const std::string& stylesheet)
+{
+    return PageSecurityPolicy(stylesheet) + "; frame-ancestors 'none'";
 }
 
 namespace {
@@ -50,12 +53,15 @@ std::string CommonAttributes(const ControlDescription& control)
     return attributes;
 }
 
-void WriteEdit(std::ostream& out, const ControlDescription& control)
+// An input box shows its template text, the result box what the calculate
+// command wrote on opening.
+void WriteEdit(std::ostream& out, const ControlDescription& control, const std::string& result)
 {
     const BoxDescription& box = BoxOf(control.id);
-    out << "<input" << CommonAttributes(control) << " value=\"" << Escaped(control.text) << '"';
-    if (BoxNumberOf(box.id) < kInputBoxes)
-        out << ' ' << kBoxNumberAttribute << "=\"" << BoxNumberOf(box.id) << '"';
+    const bool input = BoxNumberOf(box.id) < kInputBoxes;
+    out << "<input" << CommonAttributes(control) << " value=\""
+        << Escaped(input ? control.text : result) << '"';
+    if (input) out << ' ' << kBoxNumberAttribute << "=\"" << BoxNumberOf(box.id) << '"';
     if (box.limit != kNoLimit) out << " maxlength=\"" << box.limit << '"';
     if (box.keyboard) out << " inputmode=\"" << box.keyboard << '"';
     out << " aria-label=\"" << Escaped(AccessibleNameOf(box)) << '"';
@@ -77,11 +83,12 @@ void WriteStatic(std::ostream& out, const ControlDescription& control)
     out << '>' << Escaped(control.text) << "</span>\n";
 }
 
-void WriteControl(std::ostream& out, const ControlDescription& control)
+void WriteControl(std::ostream& out, const ControlDescription& control,
+                  const std::string& firstResult)
 {
     switch (control.windowClass) {
         case ControlClass::Edit:
-            return WriteEdit(out, control);
+            return WriteEdit(out, control, firstResult);
         case ControlClass::Button:
             return WriteButton(out, control);
         case ControlClass::Static:
@@ -103,35 +110,36 @@ void WriteMessageBox(std::ostream& out, const MessageBoxDescription& box)
         << "</button></div>\n</dialog>\n";
 }
 
-// The files are asked for in the order the first result needs them: the
-// stylesheet (the script waits for it), the script, the module it loads; the
-// font last, as only the first paint waits for it.
-void WriteHead(std::ostream& out)
+// The stylesheet comes with the page; the script and the module it loads are
+// asked for at once. The script asks for the font once the page has painted.
+void WriteHead(std::ostream& out, const std::string& stylesheet)
 {
     out << "<!DOCTYPE html>\n<html lang=\"" << kPageLanguage
         << "\">\n<head>\n<meta charset=\"utf-8\">\n"
-        << "<meta http-equiv=\"Content-Security-Policy\" content=\"" << kContentSecurityPolicy
+        << "<meta http-equiv=\"Content-Security-Policy\" content=\""
+        << PageSecurityPolicy(stylesheet)
         << "\">\n<meta name=\"viewport\" content=\"width=device-width, initial-scale=1\">\n"
         << "<meta name=\"description\" content=\"" << Escaped(PageDescription()) << "\">\n"
         << "<meta name=\"theme-color\" content=\"" << CssColour(kCaptionBar) << "\">\n"
         << "<title>" << Escaped(kDialog.caption) << "</title>\n"
         << "<link rel=\"manifest\" href=\"" << kManifestFile << "\">\n"
         << "<link rel=\"icon\" href=\"" << kIcons[0].file << "\">\n"
-        << "<link rel=\"stylesheet\" href=\"" << kStylesheetFile << "\">\n"
+        << "<style>" << stylesheet << "</style>\n"
         << "<script type=\"module\" src=\"" << kScriptFile << "\"></script>\n"
         << "<link rel=\"preload\" href=\"" << kModuleFile << "\" as=\"fetch\" crossorigin>\n"
-        << "<link rel=\"preload\" href=\"" << kFontFile
-        << "\" as=\"font\" type=\"font/woff2\" crossorigin>\n</head>\n";
+        << "</head>\n";
 }
 
 }  // namespace
 
-void WriteIndexHtml(std::ostream& out)
+void WriteIndexHtml(std::ostream& out, const std::string& stylesheet,
+                    const std::string& firstResult)
 {
-    WriteHead(out);
+    WriteHead(out, stylesheet);
     out << "<body>\n<main class=\"window\">\n<h1>" << Escaped(kDialog.caption)
         << "</h1>\n<div id=\"" << kDialogName << "\">\n";
-    for (const ControlDescription& control : kDialogControls) WriteControl(out, control);
+    for (const ControlDescription& control : kDialogControls)
+        WriteControl(out, control, firstResult);
     out << "</div>\n</main>\n";
     for (const MessageBoxDescription& box : kMessageBoxes) WriteMessageBox(out, box);
     out << "</body>\n</html>\n";

@@ -5,9 +5,13 @@
 #include <ostream>
 #include <string>
 
-// Allows the page's own files and the module's compilation, nothing else: the
-// page's own copy, and the one a server sends, which can also forbid framing.
-extern const char kContentSecurityPolicy[];
-std::string HeaderSecurityPolicy();
+// Allows the page's own files, its one stylesheet (inline, named by its
+// hash) and the module's compilation, nothing else: the page's own copy, and
+// the one a server sends, which can also forbid framing.
+std::string PageSecurityPolicy(const std::string& stylesheet);
+std::string HeaderSecurityPolicy(const std::string& stylesheet);
 
-void WriteIndexHtml(std::ostream& out);
+// The page with its stylesheet inline and the result box showing
+// firstResult, so that its first response holds all its first paint needs.
+void WriteIndexHtml(std::ostream& out, const std::string& stylesheet,
+                    const std::string& firstResult);

@@ -1,5 +1,9 @@
 #include "app/web/page/page_style.h"
 
+#include <algorithm>
+#include <cstdlib>
+#include <iostream>
+#include <sstream>
 #include <utility>
 #include <vector>
 
@@ -7,14 +11,13 @@
 #include "app/web/page/page_compact.h"
 #include "app/web/page/page_controls.h"
 #include "app/web/page/page_frame.h"
+#include "app/web/page/page_phone.h"
 #include "site_files.h"
 
 namespace {
 
 using Declarations = std::vector<std::pair<std::string, std::string>>;
 
-// The name the stylesheet gives the page's own cut of the stand-in font.
-constexpr char kFontName[] = "\"Quorvel\"";
 
 // The control's own text colour, or kDefaultColour.
 ColourRef TextColourOf(const ControlDescription& control)
@@ -72,31 +75,49 @@ std::string Selector(const char* name)
     return std::string("#") + name;
 }
 
-void WriteRoot(std::ostream& out)
+// The page's own sizes and colours by the names its fixed rules give them.
+Declarations PageValues()
 {
-    WriteRule(out, ":root",
-              {{"--font", Px(kFontPixels) + "/normal " + kFontName},
-               {"--window", Px(kWindowWidth)},
-               {"--frame", Px(kFrameBorder)},
-               {"--margin", Px(kFrameMargin)},
-               {"--caption-height", Px(kCaptionHeight)},
-               {"--page", CssColour(kPageBackground)},
-               {"--text", CssColour(kText)},
-               {"--on-caption", CssColour(kCaptionText)},
-               {"--background", CssColour(kDialogBackground)},
-               {"--edit", CssColour(kEditBackground)},
-               {"--border", CssColour(kControlBorder)},
-               {"--caption", CssColour(kCaptionBar)},
-               {"--focus", CssColour(kFocusRing)},
-               {"--face", CssColour(kButtonFaceTop)},
-               {"--face-end", CssColour(kButtonFaceBottom)},
-               {"--hover", CssColour(kButtonHover)},
-               {"--pressed", CssColour(kButtonPressed)},
-               {"--backdrop", CssColour(kBackdrop, kBackdropPercent)}});
-    WriteRule(out, "@font-face",
-              {{"font-family", kFontName},
-               {"src", std::string("url(") + kFontFile + ") format(\"woff2\")"},
-               {"font-display", "swap"}});
+    return {{"--font", Px(kFontPixels) + "/normal \"" + kFontFamily + '"'},
+            {"--window", Px(kWindowWidth)},
+            {"--frame", Px(kFrameBorder)},
+            {"--margin", Px(kFrameMargin)},
+            {"--caption-height", Px(kCaptionHeight)},
+            {"--page", CssColour(kPageBackground)},
+            {"--text", CssColour(kText)},
+            {"--on-caption", CssColour(kCaptionText)},
+            {"--background", CssColour(kDialogBackground)},
+            {"--edit", CssColour(kEditBackground)},
+            {"--border", CssColour(kControlBorder)},
+            {"--caption", CssColour(kCaptionBar)},
+            {"--focus", CssColour(kFocusRing)},
+            {"--face", CssColour(kButtonFaceTop)},
+            {"--face-end", CssColour(kButtonFaceBottom)},
+            {"--hover", CssColour(kButtonHover)},
+            {"--pressed", CssColour(kButtonPressed)},
+            {"--backdrop", CssColour(kBackdrop, kBackdropPercent)}};
+}
+
+// Every var(--name) of the rules replaced by its value: the page's sizes and
+// colours are written in one place, and a page that names each once is
+// smaller. A name without a value stops the build.
+std::string WithValues(std::string rules)
+{
+    const Declarations values = PageValues();
+    for (std::size_t at = rules.find("var(--"); at != std::string::npos;
+         at = rules.find("var(--", at)) {
+        const std::size_t end = rules.find(')', at);
+        const std::string name = rules.substr(at + 4, end - at - 4);
+        const auto value = std::find_if(values.begin(), values.end(),
+                                        [&name](const auto& each) { return each.first == name; });
+        if (value == values.end()) {
+            std::cerr << "make_page: the stylesheet names " << name << ", which has no value\n";
+            std::exit(1);
+        }
+        rules.replace(at, end + 1 - at, value->second);
+        at += value->second.size();
+    }
+    return rules;
 }
 
 // The client area, and every control placed in it as the template places it.
@@ -155,14 +176,36 @@ void WriteForcedColours(std::ostream& out)
     out << "}\n";
 }
 
+// On a touch screen narrower than the window: the fixed phone rules, then
+// each control's row and column (page_phone.h). A label between two boxes
+// stands level with them.
+void WritePhoneRules(std::ostream& out, const std::string& phoneRules)
+{
+    out << "@media (pointer:coarse) and (max-width:" << kPhoneMaxWidth << "px){\n"
+        << Compact(phoneRules) << '\n';
+    const PhonePlaces places = PhoneLayout();
+    for (std::size_t i = 0; i < places.size(); ++i) {
+        const std::string row = std::to_string(places[i].row);
+        Declarations declarations = {{"grid-row", row}};
+        if (places[i].column != kWholeRow)
+            declarations = {{"grid-area", row + '/' + std::to_string(places[i].column)}};
+        if (places[i].column == kBetweenColumn)
+            declarations.insert(declarations.end(), {{"align-self", "center"}, {"margin", "0"}});
+        WriteRule(out, Selector(kDialogControls[i].name), declarations);
+    }
+    out << "}\n";
+}
+
 }  // namespace
 
-void WriteStylesheet(std::ostream& out, const std::string& baseRules)
+void WriteStylesheet(std::ostream& out, const std::string& baseRules, const std::string& phoneRules)
 {
-    WriteRoot(out);
-    out << Compact(baseRules) << '\n';
-    WriteDialogRules(out);
-    for (const ControlDescription& control : kDialogControls) WriteControlRule(out, control);
-    WriteMoreContrast(out);
-    WriteForcedColours(out);
+    std::ostringstream rules;
+    rules << Compact(baseRules) << '\n';
+    WriteDialogRules(rules);
+    for (const ControlDescription& control : kDialogControls) WriteControlRule(rules, control);
+    WritePhoneRules(rules, phoneRules);
+    WriteMoreContrast(rules);
+    WriteForcedColours(rules);
+    out << WithValues(rules.str());
 }

@@ -6,10 +6,11 @@ font, on its first line and holds the characters after it. The font's own
 time stamp is kept, so one font package always gives the same bytes.
 Usage: subset_font.py COLLECTION REQUEST OUTPUT.woff2
 """
+import io
 import sys
 
 from fontTools import subset
-from fontTools.ttLib import TTCollection
+from fontTools.ttLib import TTCollection, woff2
 
 PRINTABLE_ASCII = "".join(chr(c) for c in range(0x20, 0x7F))
 
@@ -29,18 +30,26 @@ def main():
 
     font = face(collection, name)
     options = subset.Options()
-    options.flavor = "woff2"
     options.hinting = False
     # The page sets its text horizontally, one glyph per character.
     options.layout_features = []
     options.drop_tables += ["vhea", "vmtx", "GDEF", "GPOS", "GSUB", "FFTM"]
-    options.name_IDs = [0, 1, 2, 3, 4, 5, 6, 13, 14]  # licence and copyright kept
+    # Family, style and full name, with the copyright and licence.
+    options.name_IDs = [0, 1, 2, 4, 13, 14]
     subsetter = subset.Subsetter(options)
     subsetter.populate(text=text)
     subsetter.subset(font)
+    # Browsers read the Windows Unicode map; the other one says the same.
+    font["cmap"].tables = [table for table in font["cmap"].tables if table.platformID == 3]
     font.recalcTimestamp = False
-    font.flavor = "woff2"
-    font.save(output)
+    sfnt = io.BytesIO()
+    font.save(sfnt)
+    sfnt.seek(0)
+    # Each glyph's left side bearing repeats its outline's own left edge:
+    # WOFF2 can leave them out (the hmtx transform) as it leaves out the
+    # glyph offsets.
+    with open(output, "wb") as out:
+        woff2.compress(sfnt, out, transform_tables={"glyf", "loca", "hmtx"})
 
 
 if __name__ == "__main__":

@@ -1,11 +1,11 @@
-"""axe-core's WCAG 2.1 A and AA rules on the page, injected through WebDriver
-(the page's own policy admits no inline script). At the default contrast
-only colour-contrast may fail, and only on the two colours the dialog
-prescribes (the red diagonal and the light-blue contact line); under
-prefers-contrast: more nothing may fail."""
+"""axe-core's WCAG 2.2 A and AA rules on the page, target sizes among them,
+injected through WebDriver (the page's own policy admits no inline script).
+At the default contrast only colour-contrast may fail, and only on the two
+colours the dialog prescribes (the red diagonal and the light-blue contact
+line); under prefers-contrast: more nothing may fail."""
 from selenium.webdriver.common.by import By
 
-TAGS = ["wcag2a", "wcag2aa", "wcag21a", "wcag21aa"]
+TAGS = ["wcag2a", "wcag2aa", "wcag21a", "wcag21aa", "wcag22aa"]
 PRESCRIBED = {("color-contrast", "#IDC_DIAGONAL"), ("color-contrast", "#IDC_CONTACT")}
 RUN = """const done = arguments[arguments.length - 1];
 axe.run(document, {runOnly: {type: 'tag', values: arguments[0]}})

@@ -1,7 +1,7 @@
 """The browser suite. `run` drives the built site in headless Chromium once
-and writes one verdict per group; `report GROUP` prints a group's verdict
-and fails with it, so that each group is a test of its own; `groups` lists
-them for the build.
+on a desktop and once as a phone, and writes one verdict per group;
+`report GROUP` prints a group's verdict and fails with it, so that each
+group is a test of its own; `groups` lists them for the build.
   browser_suite.py run SITE HOST_FILE DESCRIPTION_TOOL CASES_TOOL COUNT SEED DENSITY_TSV AXE_JS
     RESULTS [GROUP...]
   browser_suite.py report RESULTS GROUP
@@ -24,14 +24,19 @@ GROUPS = {"opening": "dialog_groups", "limits": "dialog_groups", "calculation": 
           "non_ascii": "dialog_groups", "escape": "dialog_groups", "tab_order": "dialog_groups",
           "message_boxes": "dialog_groups", "geometry": "dialog_groups",
           "differential": "differential_group", "axe": "axe_group", "offline": "offline_groups",
-          "own_font": "font_group", "own_origin": "offline_groups"}
+          "own_font": "font_group", "own_origin": "offline_groups", "layout": "dialog_groups"}
+DESKTOP = [name for name in GROUPS if name != "layout"]
+# Once more as a phone (ctx.phone), fewer cases where a group has tables.
+PHONE = ["phone." + name for name in ("opening", "calculation", "tab_order", "message_boxes",
+                                      "layout", "axe", "offline", "own_origin")]
 
 
 def run_group(ctx, page, name):
     from page_driver import Failures
     check, ctx.notes, start = Failures(), [], time.monotonic()
+    function = name.split(".")[-1]
     try:
-        getattr(importlib.import_module(GROUPS[name]), name)(ctx, page, check)
+        getattr(importlib.import_module(GROUPS[function]), function)(ctx, page, check)
     except Exception:  # a broken group is a failed group, with its trace
         check.lines.append(traceback.format_exc())
     verdict = {"passed": not check.lines, "failures": check.lines, "notes": ctx.notes,
@@ -41,9 +46,19 @@ def run_group(ctx, page, name):
     print(f"{'pass' if verdict['passed'] else 'FAIL'} {name} ({verdict['seconds']} s)", flush=True)
 
 
-def run(site, host, description, cases, count, seed, golden, axe, results, *groups):
+def run_profile(ctx, url, names):
+    """The groups named, in one browser on a desktop or a phone (ctx.phone)."""
     from chromium import Chromium
     from page_driver import Page
+    browser = Chromium(phone=ctx.phone)
+    try:
+        for name in names:
+            run_group(ctx, Page(browser.driver, url), name)
+    finally:
+        browser.close()
+
+
+def run(site, host, description, cases, count, seed, golden, axe, results, *groups):
     from site_server import SiteServer
     if not os.path.isfile(os.path.join(site, "index.html")):
         sys.exit(f"no site at {site}: build the web preset first")
@@ -51,16 +66,17 @@ def run(site, host, description, cases, count, seed, golden, axe, results, *grou
     os.makedirs(results)
     description = json.loads(subprocess.run([description], check=True, capture_output=True,
                                             text=True).stdout)
-    server, browser = SiteServer(site, host), Chromium()
+    server = SiteServer(site, host)
     ctx = SimpleNamespace(site=site, host=host, description=description, cases=cases,
                           golden=golden, axe=axe, case_count=int(count), seed=int(seed),
                           controls={c["name"]: c for c in description["controls"]},
                           results=results, origins={server.url})
     try:
-        for name in groups or GROUPS:
-            run_group(ctx, Page(browser.driver, server.url), name)
+        for ctx.phone, names in ((False, DESKTOP), (True, PHONE)):
+            names = [name for name in names if not groups or name in groups]
+            if names:
+                run_profile(ctx, server.url, names)
     finally:
-        browser.close()
         server.stop()
 
 
@@ -76,7 +92,7 @@ def report(results, group):
 
 
 def groups():
-    print(";".join(GROUPS))
+    print(";".join(DESKTOP + PHONE))
 
 
 if __name__ == "__main__":

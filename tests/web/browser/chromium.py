@@ -1,5 +1,6 @@
 """Debian's headless Chromium under chromedriver, as root in a container
-needs it, with a fresh profile each time and the DevTools network log on."""
+needs it, with a fresh profile each time and the DevTools network log on;
+on a desktop, or as the phone the project emulates (headless_chromium.PHONE)."""
 import os
 import shutil
 import sys
@@ -16,7 +17,7 @@ import headless_chromium  # noqa: E402
 class Chromium:
     """A browser; `env` adds to its environment (a fontconfig of its own)."""
 
-    def __init__(self, env=None):
+    def __init__(self, env=None, phone=False):
         self.profile = tempfile.mkdtemp(prefix="quorvel-chromium-")
         options = webdriver.ChromeOptions()
         options.binary_location = headless_chromium.BINARY
@@ -24,6 +25,11 @@ class Chromium:
                                                f"--user-data-dir={self.profile}"]:
             options.add_argument(flag)
         options.set_capability("goog:loggingPrefs", {"performance": "ALL"})
+        if phone:
+            screen = headless_chromium.PHONE
+            options.add_experimental_option("mobileEmulation", {"deviceMetrics": {
+                "width": screen["width"], "height": screen["height"],
+                "pixelRatio": screen["deviceScaleFactor"], "touch": True}})
         service = Service("/usr/bin/chromedriver", env={**os.environ, **(env or {})})
         self.driver = webdriver.Chrome(service=service, options=options)
 

@@ -1,10 +1,18 @@
 """The dialog's behaviour in the page, each group a table of cases run with
-real keys and clicks. Expected texts and geometry (the Linux window's) come
-from the dialog description (page_description) and tests/golden/density.tsv."""
+real keys and clicks, on a desktop and, with fewer cases, on a phone
+(ctx.phone). Expected texts and geometry (the Linux window's) come from the
+dialog description (page_description) and tests/golden/density.tsv."""
+import re
+import urllib.request
+
 from selenium.webdriver.common.by import By
 from selenium.webdriver.common.keys import Keys
 
+from chromium import headless_chromium
+from differential_group import TAKE, WATCH
 from page_driver import BOXES
+
+PHONE = headless_chromium.PHONE
 
 LIMITED = BOXES[:3]
 TRIGGERS = BOXES + ("button",)  # Enter in any box, the result box too, or a click
@@ -25,9 +33,22 @@ def golden_rows(ctx, count):
 
 
 def opening(ctx, page, check):
-    page.open()
-    check.equal(page.driver.title, ctx.description["caption"], "title")
+    """The first response already shows the boxes' texts and the result; the
+    module's first calculation, on the same texts, writes the same result."""
+    with urllib.request.urlopen(page.url) as response:
+        served = dict(re.findall(r'<input id="(\w+)" value="([^"]*)"', response.read().decode()))
     texts = [ctx.controls[name]["text"] for name in LIMITED]
+    check.equal([served.get(name) for name in BOXES], texts + [OPENING_RESULT],
+                "boxes in the first response")
+    watch = page.driver.execute_cdp_cmd("Page.addScriptToEvaluateOnNewDocument",
+                                        {"source": WATCH})
+    try:
+        page.open()
+        check.equal(page.driver.execute_script(TAKE), [texts + [OPENING_RESULT]],
+                    "what the module wrote on opening")
+    finally:
+        page.driver.execute_cdp_cmd("Page.removeScriptToEvaluateOnNewDocument", watch)
+    check.equal(page.driver.title, ctx.description["caption"], "title")
     check.equal(page.values(), texts + [OPENING_RESULT], "boxes on opening")
     check.equal(page.active(), "IDC_WIDTH", "focus on opening")
     check.equal(page.driver.execute_script("const e = document.activeElement;"
@@ -68,7 +89,7 @@ def calculate_rows(page, check, rows):
 
 def calculation(ctx, page, check):
     page.open()
-    calculate_rows(page, check, CALCULATIONS + golden_rows(ctx, 10))
+    calculate_rows(page, check, CALCULATIONS + ([] if ctx.phone else golden_rows(ctx, 10)))
 
 
 def non_ascii(ctx, page, check):
@@ -123,7 +144,7 @@ MESSAGE_ROWS = [("IDC_ABOUT", "click", "enter"), ("IDC_ABOUT", "enter", "escape"
 
 def message_boxes(ctx, page, check):
     page.open()
-    for opener, how_open, how_close in MESSAGE_ROWS:
+    for opener, how_open, how_close in MESSAGE_ROWS[:1] if ctx.phone else MESSAGE_ROWS:
         box_id, key, icons = MESSAGE_BOXES[opener]
         what = f"{box_id} opened by {how_open} on {opener}, closed by {how_close}"
         caption, text = ctx.description[key]
@@ -152,6 +173,12 @@ return arguments[0].map(id => {
 COLOURS = "return arguments[0].map(([id, p]) => getComputedStyle(document.getElementById(id))[p])"
 
 
+def check_colours(ctx, page, check):
+    colours = ctx.description["colours"]
+    for (name, css, colour), got in zip(colours, page.driver.execute_script(COLOURS, colours)):
+        check.equal(got, colour, f"{css} of {name}")
+
+
 def geometry(ctx, page, check):
     page.open()
     names = ["IDD_MAIN"] + list(ctx.controls)  # the dialog's own box is its client area
@@ -159,9 +186,7 @@ def geometry(ctx, page, check):
     for name, rect, want in zip(names, page.driver.execute_script(RECTS, names), expected):
         check.equal(rect, want, f"border box of {name}")
     width, height = expected[0][2:]
-    colours = ctx.description["colours"]
-    for (name, css, colour), got in zip(colours, page.driver.execute_script(COLOURS, colours)):
-        check.equal(got, colour, f"{css} of {name}")
+    check_colours(ctx, page, check)
     # On a screen narrower than the dialog, the whole dialog scales to fit.
     page.driver.execute_cdp_cmd("Emulation.setDeviceMetricsOverride", {
         "width": width // 2, "height": 400, "deviceScaleFactor": 1, "mobile": False})
@@ -172,3 +197,62 @@ def geometry(ctx, page, check):
                    f"dialog {shrunk[2]} x {shrunk[3]} in a {width // 2} px wide screen")
     finally:
         page.driver.execute_cdp_cmd("Emulation.clearDeviceMetricsOverride", {})
+
+
+# On a phone, in CSS pixels: the least target (iOS asks for 44 points) and
+# box text (below 16 px a phone zooms into the box it focuses); the narrowest
+# phone, which must not scroll sideways, and a small one that shows it all.
+LEAST_TARGET, LEAST_BOX_TEXT = 44, 16
+NARROWEST, SMALL = (320, 640), (360, 640)
+FONT_SIZES = ("return arguments[0].map(id =>"
+              " parseFloat(getComputedStyle(document.getElementById(id)).fontSize))")
+SCREEN = ("const e = document.documentElement;"
+          "return [innerWidth, innerHeight, e.scrollWidth, e.scrollHeight]")
+
+
+def on_screen(page, size):
+    """innerWidth, innerHeight, scrollWidth and scrollHeight on a phone of
+    that size."""
+    page.driver.execute_cdp_cmd("Emulation.setDeviceMetricsOverride", {
+        **PHONE, "width": size[0], "height": size[1], "mobile": True})
+    return page.driver.execute_script(SCREEN)
+
+
+def layout(ctx, page, check):
+    """The phone's one column: targets and box text large enough; each label
+    above its box, boxes with one label on one row; the tab stops row by row
+    in their order, a button beside the button before it; the same colours;
+    no sideways scrolling on the narrowest phone, all of it on a small one."""
+    page.open()
+    rects = dict(zip(ctx.controls, page.driver.execute_script(RECTS, list(ctx.controls))))
+    stops = [name for name, c in ctx.controls.items() if c["tabStop"]] + ["IDC_CONTACT"]
+    page.actions().click(page.element("IDC_ABOUT")).perform()
+    ok = page.element("about-box").find_element(By.CLASS_NAME, "ok")
+    targets = {name: rects[name][2:] for name in stops}
+    targets["OK"] = [ok.size["width"], ok.size["height"]]
+    ok.click()
+    for name, size in targets.items():
+        check.true(min(size) >= LEAST_TARGET, f"target {name} measures {size}")
+    sizes = page.driver.execute_script(FONT_SIZES, BOXES)
+    check.true(min(sizes) >= LEAST_BOX_TEXT, f"box text sizes {sizes}")
+    ctx.notes.append(f"least target {min(min(size) for size in targets.values())} px, "
+                     f"box text {min(sizes)} px")
+    labels = {c["text"]: name for name, c in ctx.controls.items() if c["class"] == "static"}
+    for box, label in ctx.description["boxLabels"].items():
+        (lx, ly, lw, lh), (bx, by, bw, _) = rects[labels[label]], rects[box]
+        check.true(ly + lh <= by and lx < bx + bw and bx < lx + lw, f"{label} above {box}")
+        sharing = [b for b, l in ctx.description["boxLabels"].items() if l == label]
+        check.equal({rects[b][1] for b in sharing}, {by}, f"rows of the boxes labelled {label}")
+    for index, name in enumerate(stops):
+        top, earlier = rects[name][1], stops[:index]
+        beside = any(ctx.controls[e]["class"] == ctx.controls[name]["class"] == "button"
+                     and rects[e][1] == top for e in earlier)
+        check.true(beside or all(top >= rects[e][1] for e in earlier), f"row of {name}")
+    check_colours(ctx, page, check)
+    try:
+        narrowest, small = on_screen(page, NARROWEST), on_screen(page, SMALL)
+        check.equal(narrowest[::2], [NARROWEST[0]] * 2, "width and scrolled width at 320 px")
+        check.equal(small[1::2], [SMALL[1]] * 2, "height and scrolled height at 360 x 640")
+        ctx.notes.append(f"320 px: {narrowest}, 360 x 640: {small} (inner, scrolled)")
+    finally:
+        on_screen(page, (PHONE["width"], PHONE["height"]))

@@ -14,14 +14,15 @@ from chromium import Chromium
 from page_driver import Page
 
 BATCH = 25
-WATCH = """const result = document.getElementById('IDC_RESULT');
-const own = Object.getOwnPropertyDescriptor(HTMLInputElement.prototype, 'value');
-const boxes = ['IDC_WIDTH', 'IDC_HEIGHT', 'IDC_DIAGONAL'].map(id => document.getElementById(id));
+# Also before the page's own script runs (opening installs it so).
+WATCH = """const own = Object.getOwnPropertyDescriptor(HTMLInputElement.prototype, 'value');
+const boxes = ['IDC_WIDTH', 'IDC_HEIGHT', 'IDC_DIAGONAL'];
 window.quorvelShown = [];
-Object.defineProperty(result, 'value', {
+Object.defineProperty(HTMLInputElement.prototype, 'value', {
   get() { return own.get.call(this); },
   set(text) {
-    window.quorvelShown.push([...boxes.map(b => b.value), text]);
+    if (this.id === 'IDC_RESULT')
+      window.quorvelShown.push([...boxes.map(id => document.getElementById(id).value), text]);
     own.set.call(this, text);
   },
 });"""

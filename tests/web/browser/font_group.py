@@ -16,6 +16,14 @@ LATIN_ONLY = """<?xml version="1.0"?>
 <fontconfig><dir>/usr/share/fonts/truetype/dejavu</dir><cachedir>{cache}</cachedir>
 <include ignore_missing="yes">/etc/fonts/conf.d</include></fontconfig>
 """
+# The script asks for the page's font once the page has painted: wait until
+# it has been asked for and has arrived or failed.
+FONT_SETTLED = """const done = arguments[0];
+(function poll() {
+  const fonts = [...document.fonts];
+  fonts.length && fonts.every(f => f.status === 'loaded' || f.status === 'error')
+    ? done() : setTimeout(poll, 10);
+})();"""
 CLIP = """const r = document.getElementById(arguments[0]).getBoundingClientRect();
 return {x: r.left, y: r.top, width: r.width, height: r.height, scale: 1};"""
 
@@ -26,7 +34,7 @@ def shots(ctx, tag, env=None, hidden=()):
     try:
         page = Page(browser.driver, server.url)
         page.open()
-        page.driver.execute_async_script("document.fonts.ready.then(arguments[0])")
+        page.driver.execute_async_script(FONT_SETTLED)
         page.driver.save_screenshot(os.path.join(ctx.results, f"page-{tag}.png"))
         return {n: page.driver.execute_cdp_cmd("Page.captureScreenshot", {
             "format": "png", "clip": page.driver.execute_script(CLIP, n)})["data"] for n in LABELS}

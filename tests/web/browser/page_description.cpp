@@ -44,11 +44,12 @@ Json Colour(const char* name, const char* property, ColourRef colour)
 int main()
 {
     std::vector<Json> controls, colours;
-    std::vector<std::pair<std::string, Json>> names;
+    std::vector<std::pair<std::string, Json>> names, labels;
     for (const ControlDescription& control : kDialogControls) controls.push_back(Control(control));
     for (const BoxDescription& box : kBoxes) {
         const char* name = ControlOf(box.id).name;
         names.push_back({name, JsonString(AccessibleNameOf(box))});
+        labels.push_back({name, JsonString(box.label)});
         if (box.text != kDefaultColour) colours.push_back(Colour(name, "color", box.text));
         colours.push_back(Colour(name, "backgroundColor", kEditBackground));
     }
@@ -59,6 +60,7 @@ int main()
          {"client", Numbers({kClientArea.width, kClientArea.height})},
          {"controls", JsonArray(controls)},
          {"boxNames", JsonObject(names)},
+         {"boxLabels", JsonObject(labels)},
          {"colours", JsonArray(colours)},
          {"about", JsonArray({JsonString(QUORVEL_ABOUT_CAPTION), JsonString(QUORVEL_ABOUT_TEXT)})},
          {"contact",
