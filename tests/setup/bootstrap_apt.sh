@@ -19,14 +19,9 @@ repo=$scratch/repo
 add_package() {
   local tree=$scratch/build/$1_$2_$3
   mkdir -p "$tree/DEBIAN" "$repo/pool/$2"
-  {
-    echo "Package: $1"
-    echo "Version: $2"
-    echo "Architecture: $3"
-    [ -z "${4:-}" ] || echo "Multi-Arch: $4"
-    echo "Maintainer: Quorvel <quorvel@localhost>"
-    echo "Description: a package of the throwaway repository"
-  } >"$tree/DEBIAN/control"
+  printf '%s\n' "Package: $1" "Version: $2" "Architecture: $3" ${4:+"Multi-Arch: $4"} \
+    "Maintainer: Quorvel <quorvel@localhost>" "Description: a throwaway package" \
+    >"$tree/DEBIAN/control"
   dpkg-deb -Zgzip -b "$tree" "$repo/pool/$2/$1_$2_$3.deb" >/dev/null
 }
 
@@ -43,9 +38,7 @@ write_index() {
 write_release() {
   local suite=$1 short=${2:-} index size
   {
-    echo "Suite: $suite"
-    echo "Date: $(date -Ru)"
-    echo "SHA256:"
+    printf '%s\n' "Suite: $suite" "Date: $(date -Ru)" "SHA256:"
     for index in "$repo/dists/$suite"/main/binary-*/Packages; do
       size=$(stat -c%s "$index")
       [ "$index" != "$repo/dists/$suite/$short" ] || size=$((size + 7))
