@@ -100,7 +100,8 @@ Declarations PageValues()
 
 // Every var(--name) of the rules replaced by its value: the page's sizes and
 // colours are written in one place, and a page that names each once is
-// smaller. A name without a value stops the build.
+// smaller. A name the rules register with @property is the browser's to
+// compute and stays; any other name without a value stops the build.
 std::string WithValues(std::string rules)
 {
     const Declarations values = PageValues();
@@ -108,6 +109,10 @@ std::string WithValues(std::string rules)
          at = rules.find("var(--", at)) {
         const std::size_t end = rules.find(')', at);
         const std::string name = rules.substr(at + 4, end - at - 4);
+        if (rules.find("@property " + name + '{') != std::string::npos) {
+            at = end;
+            continue;
+        }
         const auto value = std::find_if(values.begin(), values.end(),
                                         [&name](const auto& each) { return each.first == name; });
         if (value == values.end()) {
