@@ -16,7 +16,8 @@ import tempfile
 
 here = os.path.dirname(os.path.abspath(__file__))
 sys.path.insert(0, os.path.join(here, "../../tests/web/browser"))
-from chromium import headless_chromium  # noqa: E402
+sys.path.insert(0, os.path.join(here, "../../app/web/page"))
+import headless_chromium  # noqa: E402
 from site_server import SiteServer  # noqa: E402
 
 LIGHTHOUSE = os.path.join(here, "../../tests/web/npm/node_modules/lighthouse/cli/index.js")

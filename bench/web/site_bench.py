@@ -24,7 +24,8 @@ import time
 
 here = os.path.dirname(os.path.abspath(__file__))
 sys.path.insert(0, os.path.join(here, "../../tests/web/browser"))
-from chromium import Chromium  # noqa: E402
+sys.path.insert(0, os.path.join(here, "../../app/web/page"))
+from browsers import Browser  # noqa: E402
 from page_driver import Page  # noqa: E402
 from site_server import SiteServer  # noqa: E402
 
@@ -47,7 +48,7 @@ SETTLE = 0.3
 
 def first_visit_bytes(site, host):
     server = SiteServer(site, host, no_store=False)
-    browser = Chromium()
+    browser = Browser("chromium")
     try:
         Page(browser.driver, server.url).open()
         browser.driver.set_script_timeout(10)
@@ -94,7 +95,7 @@ def start_up(site, host, runs):
         out.write(EMPTY)
     write_floor(site, scratch)
     server = SiteServer(os.path.join(scratch, "site"), host, no_store=False)
-    browser = Chromium()
+    browser = Browser("chromium")
     driver = browser.driver
     try:
         driver.execute_cdp_cmd("Network.enable", {})

@@ -1,5 +1,6 @@
-"""The browser suite. `run` drives the built site in headless Chromium once
-on a desktop and once as a phone, and writes one verdict per group;
+"""The browser suite. `run` drives the built site in each engine
+(browsers.ENGINES) on a desktop, and in Chromium once more as a phone, and
+writes one verdict per engine and group, which names the browser it ran in;
 `report GROUP` prints a group's verdict and fails with it, so that each
 group is a test of its own; `groups` lists them for the build.
   browser_suite.py run SITE HOST_FILE DESCRIPTION_TOOL CASES_TOOL COUNT SEED DENSITY_TSV AXE_JS
@@ -17,18 +18,34 @@ import traceback
 from types import SimpleNamespace
 
 sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
+sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), "../../../app/web/page"))
+from browsers import ENGINES  # noqa: E402
 
 # Each group, a function of that name in its module, in the order they run:
-# opening on the first visit, own_origin over every request of the run.
+# opening on the first visit, own_origin over every request of the run. Each
+# runs in every engine, named ENGINE.GROUP.
 GROUPS = {"opening": "dialog_groups", "limits": "dialog_groups", "calculation": "dialog_groups",
           "non_ascii": "dialog_groups", "escape": "dialog_groups", "tab_order": "dialog_groups",
           "message_boxes": "dialog_groups", "geometry": "dialog_groups",
           "differential": "differential_group", "axe": "axe_group", "offline": "offline_groups",
           "own_font": "font_group", "own_origin": "offline_groups", "layout": "dialog_groups"}
 DESKTOP = [name for name in GROUPS if name != "layout"]
-# Once more as a phone (ctx.phone), fewer cases where a group has tables.
+# Once more as a phone (ctx.phone), fewer cases where a group has tables: only
+# Chromium emulates one.
 PHONE = ["phone." + name for name in ("opening", "calculation", "tab_order", "message_boxes",
                                       "layout", "axe", "offline", "own_origin")]
+PROFILES = [(engine, False, [f"{engine}.{name}" for name in DESKTOP]) for engine in ENGINES] + [
+    ("chromium", True, ["chromium." + name for name in PHONE])]
+
+
+def write_verdict(ctx, name, failures, notes, start):
+    """The group's verdict: each failure names the browser it ran in."""
+    verdict = {"passed": not failures, "failures": [f"{ctx.browser}: {f}" for f in failures],
+               "notes": [f"ran in {ctx.browser}"] + notes,
+               "seconds": round(time.monotonic() - start, 2)}
+    with open(os.path.join(ctx.results, name + ".json"), "w", encoding="utf-8") as out:
+        json.dump(verdict, out, ensure_ascii=False, indent=1)
+    print(f"{'pass' if verdict['passed'] else 'FAIL'} {name} ({verdict['seconds']} s)", flush=True)
 
 
 def run_group(ctx, page, name):
@@ -39,18 +56,23 @@ def run_group(ctx, page, name):
         getattr(importlib.import_module(GROUPS[function]), function)(ctx, page, check)
     except Exception:  # a broken group is a failed group, with its trace
         check.lines.append(traceback.format_exc())
-    verdict = {"passed": not check.lines, "failures": check.lines, "notes": ctx.notes,
-               "seconds": round(time.monotonic() - start, 2)}
-    with open(os.path.join(ctx.results, name + ".json"), "w", encoding="utf-8") as out:
-        json.dump(verdict, out, ensure_ascii=False, indent=1)
-    print(f"{'pass' if verdict['passed'] else 'FAIL'} {name} ({verdict['seconds']} s)", flush=True)
+    write_verdict(ctx, name, check.lines, ctx.notes, start)
 
 
 def run_profile(ctx, url, names):
-    """The groups named, in one browser on a desktop or a phone (ctx.phone)."""
-    from chromium import Chromium
+    """The groups named, in one browser of ctx.engine on a desktop or a phone
+    (ctx.phone); a browser that does not start fails each of them."""
+    from browsers import Browser
     from page_driver import Page
-    browser = Chromium(phone=ctx.phone)
+    start = time.monotonic()
+    try:
+        browser = Browser(ctx.engine, phone=ctx.phone)
+    except Exception:
+        ctx.browser = ctx.engine
+        for name in names:
+            write_verdict(ctx, name, ["did not start: " + traceback.format_exc()], [], start)
+        return
+    ctx.browser = browser.name
     try:
         for name in names:
             run_group(ctx, Page(browser.driver, url), name)
@@ -72,7 +94,7 @@ def run(site, host, description, cases, count, seed, golden, axe, results, *grou
                           controls={c["name"]: c for c in description["controls"]},
                           results=results, origins={server.url})
     try:
-        for ctx.phone, names in ((False, DESKTOP), (True, PHONE)):
+        for ctx.engine, ctx.phone, names in PROFILES:
             names = [name for name in names if not groups or name in groups]
             if names:
                 run_profile(ctx, server.url, names)
@@ -92,7 +114,7 @@ def report(results, group):
 
 
 def groups():
-    print(";".join(DESKTOP + PHONE))
+    print(";".join(name for _, _, names in PROFILES for name in names))
 
 
 if __name__ == "__main__":

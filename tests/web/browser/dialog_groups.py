@@ -8,11 +8,13 @@ import urllib.request
 from selenium.webdriver.common.by import By
 from selenium.webdriver.common.keys import Keys
 
-from chromium import headless_chromium
+from browsers import fit_viewport, headless_chromium
 from differential_group import TAKE, WATCH
-from page_driver import BOXES
+from page_driver import BOXES, Page
+from site_server import SiteServer
 
 PHONE = headless_chromium.PHONE
+DESKTOP = (1024, 768)  # the window the dialog is measured in, CSS pixels
 
 LIMITED = BOXES[:3]
 TRIGGERS = BOXES + ("button",)  # Enter in any box, the result box too, or a click
@@ -40,14 +42,15 @@ def opening(ctx, page, check):
     texts = [ctx.controls[name]["text"] for name in LIMITED]
     check.equal([served.get(name) for name in BOXES], texts + [OPENING_RESULT],
                 "boxes in the first response")
-    watch = page.driver.execute_cdp_cmd("Page.addScriptToEvaluateOnNewDocument",
-                                        {"source": WATCH})
+    watched = SiteServer(ctx.site, ctx.host, first_script=WATCH)
+    ctx.origins.add(watched.url)
     try:
-        page.open()
+        Page(page.driver, watched.url).open()
         check.equal(page.driver.execute_script(TAKE), [texts + [OPENING_RESULT]],
                     "what the module wrote on opening")
     finally:
-        page.driver.execute_cdp_cmd("Page.removeScriptToEvaluateOnNewDocument", watch)
+        watched.stop()
+    page.open()
     check.equal(page.driver.title, ctx.description["caption"], "title")
     check.equal(page.values(), texts + [OPENING_RESULT], "boxes on opening")
     check.equal(page.active(), "IDC_WIDTH", "focus on opening")
@@ -180,6 +183,7 @@ def check_colours(ctx, page, check):
 
 
 def geometry(ctx, page, check):
+    fit_viewport(page.driver, *DESKTOP)
     page.open()
     names = ["IDD_MAIN"] + list(ctx.controls)  # the dialog's own box is its client area
     expected = [[0, 0] + ctx.description["client"]] + [c["rect"] for c in ctx.controls.values()]
@@ -187,16 +191,21 @@ def geometry(ctx, page, check):
         check.equal(rect, want, f"border box of {name}")
     width, height = expected[0][2:]
     check_colours(ctx, page, check)
-    # On a screen narrower than the dialog, the whole dialog scales to fit.
-    page.driver.execute_cdp_cmd("Emulation.setDeviceMetricsOverride", {
-        "width": width // 2, "height": 400, "deviceScaleFactor": 1, "mobile": False})
+    # Narrowed to a phone's width, and loaded again there, the whole dialog
+    # scales to fit, with nothing to scroll sideways.
+    narrow = PHONE["width"]
+    fit_viewport(page.driver, narrow, DESKTOP[1])
     try:
-        shrunk = page.driver.execute_script(RECTS, ["IDD_MAIN"])[0]
-        proportions = abs(shrunk[3] / shrunk[2] - height / width) if shrunk[2] else 1
-        check.true(0 < shrunk[2] <= width // 2 and proportions < 0.01,
-                   f"dialog {shrunk[2]} x {shrunk[3]} in a {width // 2} px wide screen")
+        for when in ("after narrowing the window", "after a reload"):
+            shrunk = page.driver.execute_script(RECTS, ["IDD_MAIN"])[0]
+            screen = page.driver.execute_script(SCREEN)
+            proportions = abs(shrunk[3] / shrunk[2] - height / width) if shrunk[2] else 1
+            check.true(0 < shrunk[2] <= narrow and proportions < 0.01,
+                       f"dialog {shrunk[2]} x {shrunk[3]} in a {narrow} px window {when}")
+            check.equal(screen[::2], [narrow] * 2, f"width and scrolled width {when}")
+            page.open()
     finally:
-        page.driver.execute_cdp_cmd("Emulation.clearDeviceMetricsOverride", {})
+        fit_viewport(page.driver, *DESKTOP)
 
 
 # On a phone, in CSS pixels: the least target (iOS asks for 44 points) and

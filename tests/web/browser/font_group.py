@@ -1,11 +1,12 @@
 """The page draws its Chinese in its own font, also on a system without any
-CJK font: the labels are shot in three browsers, the usual one, one whose
+CJK font: the labels are shot in three browsers of the engine, the usual one, one whose
 fontconfig knows no CJK font (the system's rendering rules still apply, so
 the same font is drawn alike), and that one again with the page's font file
 withheld, which must then show something else: boxes, not characters."""
 import os
+import subprocess
 
-from chromium import Chromium
+from browsers import Browser
 from page_driver import Page
 from site_server import SiteServer
 
@@ -17,27 +18,35 @@ LATIN_ONLY = """<?xml version="1.0"?>
 <include ignore_missing="yes">/etc/fonts/conf.d</include></fontconfig>
 """
 # The script asks for the page's font once the page has painted: wait until
-# it has been asked for and has arrived or failed.
+# it has been asked for and has arrived or failed, and two frames more, in
+# which WebKit draws the labels again in it.
 FONT_SETTLED = """const done = arguments[0];
 (function poll() {
   const fonts = [...document.fonts];
   fonts.length && fonts.every(f => f.status === 'loaded' || f.status === 'error')
-    ? done() : setTimeout(poll, 10);
+    ? requestAnimationFrame(() => requestAnimationFrame(() => done())) : setTimeout(poll, 10);
 })();"""
-CLIP = """const r = document.getElementById(arguments[0]).getBoundingClientRect();
-return {x: r.left, y: r.top, width: r.width, height: r.height, scale: 1};"""
+
+
+def crop(png, rect):
+    """The pixels of an element's box on a shot of the window (WebKit's
+    own shots of an element come out blank)."""
+    area = "{width}x{height}+{x}+{y}".format(**{k: round(v) for k, v in rect.items()})
+    return subprocess.run(["convert", "png:-", "-crop", area, "rgba:-"], input=png,
+                          capture_output=True, check=True).stdout
 
 
 def shots(ctx, tag, env=None, hidden=()):
     server = SiteServer(ctx.site, ctx.host, hidden)
-    browser = Chromium(env=env)
+    browser = Browser(ctx.engine, env=env)
     try:
         page = Page(browser.driver, server.url)
         page.open()
         page.driver.execute_async_script(FONT_SETTLED)
-        page.driver.save_screenshot(os.path.join(ctx.results, f"page-{tag}.png"))
-        return {n: page.driver.execute_cdp_cmd("Page.captureScreenshot", {
-            "format": "png", "clip": page.driver.execute_script(CLIP, n)})["data"] for n in LABELS}
+        png = page.driver.get_screenshot_as_png()
+        with open(os.path.join(ctx.results, f"page-{ctx.engine}-{tag}.png"), "wb") as out:
+            out.write(png)
+        return {n: crop(png, page.element(n).rect) for n in LABELS}
     finally:
         browser.close()
         server.stop()

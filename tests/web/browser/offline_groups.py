@@ -36,17 +36,22 @@ def offline(ctx, page, check):
     calculate_rows(visit, check, CALCULATIONS)
 
 
-def own_origin(ctx, page, check):
-    """Over every request of the run: the DevTools log of the page's own
-    requests (the new-tab page chromedriver starts on is the browser's),
-    what its worker stored and what its timeline lists."""
-    page.open()
-    stored = page.driver.execute_async_script(STORED)
+def logged_requests(page):
+    """The DevTools log of the page's own requests in Chromium (the new-tab
+    page chromedriver starts on is the browser's)."""
     logged = [json.loads(entry["message"])["message"]
               for entry in page.driver.get_log("performance")]
-    urls = [m["params"]["request"]["url"] for m in logged
+    return [m["params"]["request"]["url"] for m in logged
             if m["method"] == "Network.requestWillBeSent"
             and not m["params"]["documentURL"].startswith("chrome")]
+
+
+def own_origin(ctx, page, check):
+    """Over every request of the run where the engine logs them (Chromium),
+    what the page's worker stored and what its timeline lists."""
+    page.open()
+    stored = page.driver.execute_async_script(STORED)
+    urls = logged_requests(page) if ctx.engine == "chromium" else []
     urls += stored["urls"] + stored["timed"]
     ctx.notes.append(f"{len(urls)} requests and stored files seen")
     check.true(urls, "no requests seen at all")
