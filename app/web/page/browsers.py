@@ -6,8 +6,8 @@ browser tests alike, each with a fresh profile:
   the phone the project emulates (headless_chromium.PHONE);
 - firefox: Debian's Firefox ESR, headless, under marionette_driver.py
   (Debian has no geckodriver);
-- webkit: WebKitGTK's MiniBrowser under WebKitWebDriver, on the caller's
-  X display or, without one, on a private Xvfb screen.
+- webkit: WebKitGTK's MiniBrowser under WebKitWebDriver, on a private Xvfb
+  screen of its own (it has no headless mode), also where there is a display.
 A window's size is its viewport's, in CSS pixels."""
 import os
 import shutil
@@ -84,8 +84,7 @@ class Browser:
         return webdriver.Firefox(service=service, options=options)
 
     def _start_webkit(self, env, phone):
-        if not env.get("DISPLAY"):
-            env["DISPLAY"] = self._start_xvfb()
+        env["DISPLAY"] = self._start_xvfb()
         env["XDG_CONFIG_HOME"] = self.scratch
         os.makedirs(os.path.join(self.scratch, "gtk-3.0"))
         with open(os.path.join(self.scratch, "gtk-3.0", "gtk.css"), "w") as out:

@@ -84,7 +84,11 @@ class Marionette:
             if os.path.exists(port_file) and open(port_file).read().strip():
                 break
             time.sleep(0.1)
-        self.socket = socket.create_connection(("127.0.0.1", int(open(port_file).read())))
+        try:
+            self.socket = socket.create_connection(("127.0.0.1", int(open(port_file).read())))
+        except OSError:
+            self.close()
+            raise
         self.pending, self.last_id = b"", 0
         self.receive()  # the greeting
 
@@ -112,8 +116,9 @@ class Marionette:
         try:
             self.command("Marionette:Quit", {"flags": ["eForceQuit"]})
             self.process.wait(10)
-        except (OSError, ValueError, subprocess.TimeoutExpired):
-            os.killpg(self.process.pid, signal.SIGKILL)
+        except (OSError, ValueError, AttributeError, subprocess.TimeoutExpired):
+            if self.process.poll() is None:
+                os.killpg(self.process.pid, signal.SIGKILL)
             self.process.wait()
         shutil.rmtree(self.profile, ignore_errors=True)
 
@@ -164,7 +169,11 @@ class Handler(http.server.BaseHTTPRequestHandler):
 
     def new_session(self, capabilities):
         options = capabilities.pop("moz:firefoxOptions", {})
-        Handler.firefox = Marionette(options)
+        try:
+            Handler.firefox = Marionette(options)
+        except OSError as error:  # no binary, or no Marionette port within 30 s
+            return self.reply(500, {"error": "session not created", "stacktrace": "",
+                                    "message": f"Firefox did not start: {error}"})
         self.answer(*Handler.firefox.command("WebDriver:NewSession", capabilities))
 
     do_GET = do_POST = do_DELETE = handle_method
