@@ -17,8 +17,9 @@ import time
 import traceback
 from types import SimpleNamespace
 
-sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
-sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), "../../../app/web/page"))
+here = os.path.dirname(os.path.abspath(__file__))
+sys.path.insert(0, here)
+sys.path.insert(0, os.path.join(here, "../../../app/web/page"))
 from browsers import ENGINES  # noqa: E402
 
 # Each group, a function of that name in its module, in the order they run:

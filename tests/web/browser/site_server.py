@@ -36,9 +36,9 @@ class _Handler(SiteHandler):
         if path == FIRST_SCRIPT:
             body, kind = self.first_script, "text/javascript"
         else:
+            tag = f'<script src="{FIRST_SCRIPT}"></script>'
             with open(os.path.join(self.directory, "index.html"), encoding="utf-8") as page:
-                body, kind = page.read().replace(
-                    PAGE_SCRIPT, f'<script src="{FIRST_SCRIPT}"></script>{PAGE_SCRIPT}', 1), "text/html"
+                body, kind = page.read().replace(PAGE_SCRIPT, tag + PAGE_SCRIPT, 1), "text/html"
         body = body.encode()
         self.send_response(200)
         self.send_header("Content-Type", kind + "; charset=utf-8")
