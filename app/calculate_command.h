@@ -3,11 +3,7 @@
 // read as the Windows program reads its boxes, and the result box's new text.
 #pragma once
 
-// A box's text: UTF-16 units and their count, NUL units included.
-struct BoxText {
-    const char16_t* units;
-    int length;
-};
+#include "app/box_reading.h"
 
 // Room for "%d" of any 32-bit density ("-2147483648") and for the
 // input-error text in UTF-8.
@@ -19,9 +15,5 @@ struct ResultBoxText {
     int length;
 };
 
-// Width and height read as GetDlgItemInt (unsigned) reads them, the diagonal
-// from its first kDiagonalTextLength units, every unit as the readers see it
-// (app/grammar_byte.h): a character outside ASCII, or a NUL, never ends a
-// text early; width and height stop at it as at any other non-digit, and the
-// diagonal is refused.
+// The boxes read as ReadBoxes (app/box_reading.h) reads them.
 ResultBoxText CalculateCommand(BoxText width, BoxText height, BoxText diagonal);
