@@ -7,7 +7,9 @@
 #include <vector>
 
 #include "core/decimal_reader.h"
+#include "app/details_text.h"
 #include "core/density.h"
+#include "core/display_details.h"
 #include "tests/golden/golden_row.h"
 
 namespace golden {
@@ -80,6 +82,28 @@ TEST(GoldenTable, CalculateDensityGivesTheTabledDensity)
                           << ", table " << row[3];
     }
     EXPECT_EQ(mismatches, 0) << "of " << rows.size() << " triples";
+}
+
+TEST(GoldenTable, CalculateDetailsWritesTheTabledDetails)
+{
+    const auto rows = ReadTable("details.tsv");
+    ASSERT_GE(rows.size(), 300u) << "details.tsv missing or cut short";
+    static char json[kDetailsTextCapacity];
+    int mismatches = 0;
+    for (const auto& row : rows) {
+        ASSERT_GE(row.size(), 4u);
+        const auto width = static_cast<std::uint32_t>(std::stoul(row[0]));
+        const auto height = static_cast<std::uint32_t>(std::stoul(row[1]));
+        const std::string diagonal = UnescapeText(row[2]);
+        const int length =
+            WriteDetailsJson(CalculateDetails(width, height, diagonal.c_str()), json);
+        const std::string outcome = EscapeText(std::string(json, static_cast<std::size_t>(length)));
+        if (Allowed(row, 3, outcome)) continue;
+        if (++mismatches <= kReportedMismatches)
+            ADD_FAILURE() << row[0] << "x" << row[1] << " at \"" << row[2] << "\":\n"
+                          << outcome << "\ntable\n" << row[3];
+    }
+    EXPECT_EQ(mismatches, 0) << "of " << rows.size() << " displays";
 }
 
 }  // namespace
