@@ -2,6 +2,7 @@
 
 #include <cstdint>
 
+#include "app/box_reading.h"
 #include "core/density.h"
 #include "res/texts.h"
 
@@ -39,7 +40,9 @@ ResultBoxText DecimalText(std::int32_t value)
 
 ResultBoxText CalculateCommand(BoxText width, BoxText height, BoxText diagonal)
 {
-    const BoxReading reading = ReadBoxes(width, height, diagonal);
-    const DensityResult result = CalculateDensity(reading.width, reading.height, reading.diagonal);
+    char diagonalBytes[kDiagonalTextLength + 1];
+    ToReaderBytes(diagonal, diagonalBytes);
+    const DensityResult result =
+        CalculateDensity(ReadResolution(width), ReadResolution(height), diagonalBytes);
     return result.kind == DensityKind::InputError ? InputErrorText() : DecimalText(result.density);
 }

@@ -16,7 +16,7 @@ inline namespace QUORVEL_CORE_NAMESPACE {
 
 // The width and height as the magnitudes whose squares are added, the
 // diagonal read and the quotient sqrt(width^2 + height^2) / diagonal whose
-// rounding is the density. Diagonal and quotient mean something only for a
+// rounding is the density. All but the result mean something only for a
 // density.
 struct DensityReading {
     DensityResult result;
@@ -28,9 +28,17 @@ struct DensityReading {
 
 namespace density_steps {
 
-// A width or height taken as the 32-bit two's-complement integer the
-// dialog's arithmetic keeps, without its sign: a box that reads "-5" as
-// 2^32 - 5 counts as 5, and squares to 25. At most 2^31.
+// The square of a width or height taken as the 32-bit two's-complement
+// integer the dialog's arithmetic keeps: a box that reads "-5" as 2^32 - 5
+// squares to 25, as 5 does. At most 2^62, exact in 64 bits.
+inline std::uint64_t SquareOf(std::uint32_t pixels)
+{
+    const std::int64_t signedPixels = static_cast<std::int32_t>(pixels);
+    return static_cast<std::uint64_t>(signedPixels * signedPixels);
+}
+
+// The same integer without its sign, the side whose square that is. At most
+// 2^31.
 inline std::uint32_t MagnitudeOf(std::uint32_t pixels)
 {
     return static_cast<std::int32_t>(pixels) < 0 ? 0u - pixels : pixels;
@@ -55,26 +63,25 @@ inline DensityReading ReadDensity(std::uint32_t width, std::uint32_t height,
                                   const char* diagonalText)
 {
     using namespace density_steps;
-    DensityReading reading{{DensityKind::InputError, 0}, MagnitudeOf(width), MagnitudeOf(height),
-                           {}, {}};
-    // Each square is at most 2^62 and the sum at most 2^63, exact in 64 bits
-    // and loaded exactly: where a 32-bit sum would wrap, it stays whole.
-    const std::uint64_t sumOfSquares =
-        std::uint64_t{reading.widthMagnitude} * reading.widthMagnitude +
-        std::uint64_t{reading.heightMagnitude} * reading.heightMagnitude;
+    const DensityReading inputError{{DensityKind::InputError, 0}, 0, 0, {}, {}};
+    // The sum (at most 2^63) is exact in 64 bits and loads exactly: where a
+    // 32-bit sum would wrap, the sum of squares stays whole instead.
+    const std::uint64_t sumOfSquares = SquareOf(width) + SquareOf(height);
 
     ext::Reset();
-    if (diagonalText == nullptr || diagonalText[0] == '\0') return reading;
-    if (ReadDecimal(diagonalText, &reading.diagonal, kReadDecimalStore) == 0) return reading;
-    if (!IsGreaterThanZero(reading.diagonal)) return reading;
+    if (diagonalText == nullptr || diagonalText[0] == '\0') return inputError;
+    Extended diagonal;
+    if (ReadDecimal(diagonalText, &diagonal, kReadDecimalStore) == 0) return inputError;
+    if (!IsGreaterThanZero(diagonal)) return inputError;
 
-    reading.quotient = ext::Div(ext::Sqrt(ext::LoadUint64(sumOfSquares)), reading.diagonal);
+    const Extended quotient = ext::Div(ext::Sqrt(ext::LoadUint64(sumOfSquares)), diagonal);
     // A non-negative root over a positive diagonal is never negative, so the
     // integer-indefinite value can only be the conversion's verdict that the
     // quotient did not fit.
-    const std::int32_t density = ext::StoreInt32(reading.quotient);
-    if (density != ext::kIntegerIndefinite) reading.result = {DensityKind::Density, density};
-    return reading;
+    const std::int32_t density = ext::StoreInt32(quotient);
+    if (density == ext::kIntegerIndefinite) return inputError;
+    return {{DensityKind::Density, density}, MagnitudeOf(width), MagnitudeOf(height), diagonal,
+            quotient};
 }
 
 }  // namespace QUORVEL_CORE_NAMESPACE
