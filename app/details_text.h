@@ -13,10 +13,10 @@ enum class DetailKind { Density, Quantity, AspectRatio, Pixels, Megapixels, Scal
 
 struct DetailRow {
     DetailKind kind;
-    const char* key;    // the JSON key
-    const char* label;  // UTF-8
-    const char* unit;   // after the number, for a person
-    int decimals;       // of a Quantity, the Megapixels and the Scales' density
+    const char* key;                     // the JSON key
+    const char* label;                   // UTF-8
+    const char* unit;                    // after the number, for a person
+    int decimals;                        // of a Quantity, the Megapixels and the Scales' density
     Extended DisplayDetails::*quantity;  // a Quantity's value
 };
 

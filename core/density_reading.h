@@ -80,7 +80,10 @@ inline DensityReading ReadDensity(std::uint32_t width, std::uint32_t height,
     // quotient did not fit.
     const std::int32_t density = ext::StoreInt32(quotient);
     if (density == ext::kIntegerIndefinite) return inputError;
-    return {{DensityKind::Density, density}, MagnitudeOf(width), MagnitudeOf(height), diagonal,
+    return {{DensityKind::Density, density},
+            MagnitudeOf(width),
+            MagnitudeOf(height),
+            diagonal,
             quotient};
 }
 

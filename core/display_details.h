@@ -55,6 +55,7 @@ struct DisplayDetails {
 
 // The details of the display CalculateDensity(width, height, diagonalText)
 // gives the density of. Leaves the floating-point unit re-initialised.
-DisplayDetails CalculateDetails(std::uint32_t width, std::uint32_t height, const char* diagonalText);
+DisplayDetails CalculateDetails(std::uint32_t width, std::uint32_t height,
+                                const char* diagonalText);
 
 }  // namespace QUORVEL_CORE_NAMESPACE

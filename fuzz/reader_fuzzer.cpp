@@ -20,8 +20,8 @@
 #include "core/decimal_reader.h"
 #include "core/decimal_writer.h"
 #include "core/soft/soft_test_hooks.h"
-#include "tests/support/fpu_call.h"
 #include "tests/reference/model_details.h"
+#include "tests/support/fpu_call.h"
 #include "tests/support/host_unit.h"
 
 // The x87 copy of the core, compiled in a namespace of its own (see

@@ -103,8 +103,9 @@ int PrintResult(BoxText width, BoxText height, BoxText diagonal)
     const ResultBoxText result = CalculateCommand(width, height, diagonal);
     std::fwrite(result.bytes, 1, static_cast<std::size_t>(result.length), stdout);
     std::fputc('\n', stdout);
-    const bool inputError = result.length == static_cast<int>(sizeof kInputErrorText - 1) &&
-                            std::memcmp(result.bytes, kInputErrorText, sizeof kInputErrorText - 1) == 0;
+    const bool inputError =
+        result.length == static_cast<int>(sizeof kInputErrorText - 1) &&
+        std::memcmp(result.bytes, kInputErrorText, sizeof kInputErrorText - 1) == 0;
     return inputError ? kInputError : 0;
 }
 
@@ -112,7 +113,8 @@ int PrintDetails(Output output, BoxText width, BoxText height, BoxText diagonal)
 {
     static char text[kDetailsTextCapacity];
     const BoxReading reading = ReadBoxes(width, height, diagonal);
-    const DisplayDetails details = CalculateDetails(reading.width, reading.height, reading.diagonal);
+    const DisplayDetails details =
+        CalculateDetails(reading.width, reading.height, reading.diagonal);
     int length = 0;
     if (output == Output::Json) {
         length = WriteDetailsJson(details, text);

@@ -53,11 +53,22 @@ struct DetailsInput {
     std::uint32_t width, height;
     const char* diagonal;
 };
-const DetailsInput kDetailsInputs[] = {
-    {1920, 1080, "21.5"}, {2560, 1440, "27"},     {800, 600, "16"},         {0, 0, "21.5"},
-    {1920, 0, "21.5"},    {0, 1080, "21.5"},      {4294967295u, 5, "2"},    {2147483648u, 2147483648u, "1"},
-    {2147483647, 1, "1e-5"}, {1, 1, "99e4931"},   {3, 4, "1e4931"},         {3, 4, "11e4931"},
-    {7, 0, ".000000000000000001e-4931"}, {3840, 2160, "0.1"}, {1, 1, "1e-9"}, {205, 0, "2"}};
+const DetailsInput kDetailsInputs[] = {{1920, 1080, "21.5"},
+                                       {2560, 1440, "27"},
+                                       {800, 600, "16"},
+                                       {0, 0, "21.5"},
+                                       {1920, 0, "21.5"},
+                                       {0, 1080, "21.5"},
+                                       {4294967295u, 5, "2"},
+                                       {2147483648u, 2147483648u, "1"},
+                                       {2147483647, 1, "1e-5"},
+                                       {1, 1, "99e4931"},
+                                       {3, 4, "1e4931"},
+                                       {3, 4, "11e4931"},
+                                       {7, 0, ".000000000000000001e-4931"},
+                                       {3840, 2160, "0.1"},
+                                       {1, 1, "1e-9"},
+                                       {205, 0, "2"}};
 
 struct Counts {
     std::size_t rows = 0, accepted = 0, denormal = 0, infinite = 0, unitDiffers = 0;
@@ -155,8 +166,8 @@ std::string DetailsRow(std::uint32_t width, std::uint32_t height, const std::str
     const std::string correct = outcome(CorrectlyRoundedModel());
     ++counts.rows;
     counts.accepted += correct.find("\"ppi\"") != std::string::npos;
-    return inputs + correct +
-           UnitColumns(recorded, inputs, correct, outcome(UnitModel()), counts) + "\n";
+    return inputs + correct + UnitColumns(recorded, inputs, correct, outcome(UnitModel()), counts) +
+           "\n";
 }
 
 }  // namespace

@@ -46,7 +46,8 @@ std::vector<Extended> Neighbours(const Extended& value)
     if (exponent == 0x7FFF) return {};
     std::vector<Extended> neighbours;
     if (significand == ~std::uint64_t{0} && exponent < 0x7FFE)
-        neighbours.push_back(MakeExtended(static_cast<std::uint16_t>(signAndExponent + 1), kIntegerBit));
+        neighbours.push_back(
+            MakeExtended(static_cast<std::uint16_t>(signAndExponent + 1), kIntegerBit));
     else if (significand != ~std::uint64_t{0})
         neighbours.push_back(MakeExtended(
             static_cast<std::uint16_t>(signAndExponent + (significand == kIntegerBit - 1 ? 1 : 0)),
@@ -63,11 +64,33 @@ std::vector<Extended> Neighbours(const Extended& value)
 
 // Exact ties (0.125, 62.5), the values nearest a boundary, carries that add
 // a digit (9.995 -> 10.00), zeros, negatives and the ends of the range.
-const char* const kHardDecimals[] = {
-    "0", "-0", "0.5", "1.5", "2.5", "62.5", "0.125", "0.375", "-0.125", "0.0625", "1.03125",
-    "9.995", "99.95", "9.9999", "0.99995", "999999.995", "0.00005", "0.005", "102.455",
-    "0.24795", "18446744073709551615", "18446744073709551616.5", "4.94065645841246544e-4951",
-    "1e-4940", "3.36210314311209350626e-4932", "1.18973149535723176502e4932", "1e4931"};
+const char* const kHardDecimals[] = {"0",
+                                     "-0",
+                                     "0.5",
+                                     "1.5",
+                                     "2.5",
+                                     "62.5",
+                                     "0.125",
+                                     "0.375",
+                                     "-0.125",
+                                     "0.0625",
+                                     "1.03125",
+                                     "9.995",
+                                     "99.95",
+                                     "9.9999",
+                                     "0.99995",
+                                     "999999.995",
+                                     "0.00005",
+                                     "0.005",
+                                     "102.455",
+                                     "0.24795",
+                                     "18446744073709551615",
+                                     "18446744073709551616.5",
+                                     "4.94065645841246544e-4951",
+                                     "1e-4940",
+                                     "3.36210314311209350626e-4932",
+                                     "1.18973149535723176502e4932",
+                                     "1e4931"};
 
 const Extended kRangeEnds[] = {
     MakeExtended(0x7FFE, 0xFFFFFFFFFFFFFFFFu),  // the largest finite
@@ -106,7 +129,8 @@ TEST(reference_DecimalWriter, MillionthsMatchExactRounding)
          {0ull, 5000ull, 15000ull, 2075000ull, 2085000ull, 2074999ull, 999995000ull, 2073600ull,
           4611686018427387904ull, 18446744073709551615ull})
         for (int decimals : {0, 2, 4, 6})
-            EXPECT_EQ(WrittenMillionths(millionths, decimals), ExactMillionths(millionths, decimals))
+            EXPECT_EQ(WrittenMillionths(millionths, decimals),
+                      ExactMillionths(millionths, decimals))
                 << millionths << " with " << decimals << " decimals";
 }
 

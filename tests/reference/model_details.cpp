@@ -20,23 +20,25 @@ Extended ConstantOf(const char* decimal)
     return ImageOf(x.v);
 }
 
-// One rounding each, as the core's operations: r = a / b, r = a * b.
-Extended Divided(const Extended& a, const Extended& b)
+// One operation of the core's, rounded once: a / b or a * b.
+Extended Rounded(void (*operation)(mpfr_t, const mpfr_t, const mpfr_t), const Extended& a,
+                 const Extended& b)
 {
     Real x, y, r;
     SetFromImage(x.v, a);
     SetFromImage(y.v, b);
-    RoundDiv(r.v, x.v, y.v);
+    operation(r.v, x.v, y.v);
     return ImageOf(r.v);
+}
+
+Extended Divided(const Extended& a, const Extended& b)
+{
+    return Rounded(RoundDiv, a, b);
 }
 
 Extended Multiplied(const Extended& a, const Extended& b)
 {
-    Real x, y, r;
-    SetFromImage(x.v, a);
-    SetFromImage(y.v, b);
-    RoundMul(r.v, x.v, y.v);
-    return ImageOf(r.v);
+    return Rounded(RoundMul, a, b);
 }
 
 Extended Whole(std::uint64_t value)
