@@ -34,31 +34,16 @@ Extended Nearest(const char* decimal)
     return ImageOf(x.v);
 }
 
-// The finite values one unit in the last place either side of a finite one
-// (in magnitude; across the step from denormal to normal numbers too).
+// The values one unit in the last place either side of a value, within its
+// binade (the ends of the range are listed on their own).
 std::vector<Extended> Neighbours(const Extended& value)
 {
-    const std::uint16_t signAndExponent = SignAndExponentOf(value);
     const std::uint64_t significand = SignificandOf(value);
-    const auto sign = static_cast<std::uint16_t>(signAndExponent & 0x8000);
-    const int exponent = signAndExponent & 0x7FFF;
-    constexpr std::uint64_t kIntegerBit = 0x8000000000000000u;
-    if (exponent == 0x7FFF) return {};
     std::vector<Extended> neighbours;
-    if (significand == ~std::uint64_t{0} && exponent < 0x7FFE)
-        neighbours.push_back(
-            MakeExtended(static_cast<std::uint16_t>(signAndExponent + 1), kIntegerBit));
-    else if (significand != ~std::uint64_t{0})
-        neighbours.push_back(MakeExtended(
-            static_cast<std::uint16_t>(signAndExponent + (significand == kIntegerBit - 1 ? 1 : 0)),
-            significand + 1));
-    if (significand == kIntegerBit && exponent > 1)
-        neighbours.push_back(
-            MakeExtended(static_cast<std::uint16_t>(signAndExponent - 1), ~std::uint64_t{0}));
-    else if (significand == kIntegerBit && exponent == 1)
-        neighbours.push_back(MakeExtended(sign, kIntegerBit - 1));
-    else if (significand != 0)
-        neighbours.push_back(MakeExtended(signAndExponent, significand - 1));
+    if (significand != 0 && significand != ~std::uint64_t{0})
+        neighbours.push_back(MakeExtended(SignAndExponentOf(value), significand + 1));
+    if ((significand << 1) != 0)
+        neighbours.push_back(MakeExtended(SignAndExponentOf(value), significand - 1));
     return neighbours;
 }
 
