@@ -99,14 +99,6 @@ TEST(reference_DecimalWriter, HardCasesMatchMpfr)
                 << Describe(value) << " with " << decimals << " decimals";
 }
 
-TEST(reference_DecimalWriter, InfinitiesAndNaNsHaveNoDigits)
-{
-    for (std::uint16_t signAndExponent : {std::uint16_t{0x7FFF}, std::uint16_t{0xFFFF}}) {
-        EXPECT_EQ(Written(MakeExtended(signAndExponent, 0x8000000000000000u), 2), "");
-        EXPECT_EQ(Written(MakeExtended(signAndExponent, 0xC000000000000000u), 2), "");
-    }
-}
-
 // Ties of the last kept digit go to even; the largest count carries.
 TEST(reference_DecimalWriter, MillionthsMatchExactRounding)
 {
