@@ -1,7 +1,11 @@
 // The calculate command for a front-end without a dialog manager (the Linux
-// program, the web page): the three boxes' texts as the front-end holds them,
+// program, the web page, quorvel-cli): the three boxes' texts as the front-end holds them,
 // read as the Windows program reads its boxes, and the result box's new text.
 #pragma once
+
+#include <cstdint>
+
+#include "app/dialog_description.h"
 
 // A box's text: UTF-16 units and their count, NUL units included.
 struct BoxText {
@@ -19,9 +23,23 @@ struct ResultBoxText {
     int length;
 };
 
+// A box holds kInputLimit characters; only a program can put more in one.
+// The width and height are read from this many units at most, far more than
+// any digits that fit in 32 bits need; the diagonal from kDiagonalTextLength.
+constexpr int kResolutionTextLength = 32;
+
 // Width and height read as GetDlgItemInt (unsigned) reads them, the diagonal
 // from its first kDiagonalTextLength units, every unit as the readers see it
 // (app/grammar_byte.h): a character outside ASCII, or a NUL, never ends a
 // text early; width and height stop at it as at any other non-digit, and the
 // diagonal is refused.
 ResultBoxText CalculateCommand(BoxText width, BoxText height, BoxText diagonal);
+
+// The numbers the calculate command hands to CalculateDensity, read the same
+// way, for a front-end that computes the display's details from them.
+struct BoxReading {
+    std::uint32_t width;
+    std::uint32_t height;
+    char diagonal[kDiagonalTextLength + 1];  // NUL-terminated
+};
+BoxReading ReadBoxes(BoxText width, BoxText height, BoxText diagonal);

@@ -1,4 +1,4 @@
-// Reader and density throughput. strtold runs on the same texts in the same
+// Reader, density and details throughput. strtold runs on the same texts in the same
 // process, so the ratio to it is the figure that travels between machines.
 #include <benchmark/benchmark.h>
 
@@ -6,6 +6,7 @@
 
 #include "core/decimal_reader.h"
 #include "core/density.h"
+#include "core/display_details.h"
 
 namespace {
 
@@ -45,6 +46,12 @@ void CalculateDensityDefault(benchmark::State& state)
     for (auto _ : state) benchmark::DoNotOptimize(CalculateDensity(1920, 1080, kShort));
 }
 
+// Everything quorvel-cli --details computes, to hold against the density alone.
+void CalculateDetailsDefault(benchmark::State& state)
+{
+    for (auto _ : state) benchmark::DoNotOptimize(CalculateDetails(1920, 1080, kShort));
+}
+
 }  // namespace
 
 BENCHMARK(ReadDecimalShort);
@@ -52,3 +59,4 @@ BENCHMARK(StrtoldShort);
 BENCHMARK(ReadDecimalLong);
 BENCHMARK(StrtoldLong);
 BENCHMARK(CalculateDensityDefault);
+BENCHMARK(CalculateDetailsDefault);

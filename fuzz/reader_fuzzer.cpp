@@ -8,14 +8,19 @@
 //   - the caller's state comes back unchanged, or in hand-back mode with the
 //     value pushed on it and nothing else changed;
 //   - the text sits in a heap block ending at its NUL, so AddressSanitizer
-//     reports any read past it.
+//     reports any read past it;
+//   - the decimal writer writes the value read as MPFR does, with a number
+//     of decimals the second byte chooses.
 #include <cstdint>
 #include <cstdlib>
 #include <cstring>
 #include <memory>
+#include <string>
 
 #include "core/decimal_reader.h"
+#include "core/decimal_writer.h"
 #include "core/soft/soft_test_hooks.h"
+#include "tests/reference/model_details.h"
 #include "tests/support/fpu_call.h"
 #include "tests/support/host_unit.h"
 
@@ -97,6 +102,14 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     Require(Same(soft, x87));
     if (softStatus == 0) Require(Same(x87, kUntouched));
     CheckUnchanged(state, stored.after);
+
+    if (softStatus != 0) {
+        static char written[kDecimalTextCapacity];
+        const int decimals = data[1] % (kMaxDecimals + 1);
+        const int length = WriteDecimal(soft, decimals, written);
+        Require(std::string(written, static_cast<std::size_t>(length)) ==
+                reference::MpfrDecimal(soft, decimals));
+    }
 
     if (data[1] & 0x80) {
         Extended untouched = kUntouched;

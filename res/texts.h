@@ -30,3 +30,16 @@
     "联系：\r" QUORVEL_MAKER_IM_NUMBER "(" QUORVEL_MAKER_NAME ")"
 
 #define QUORVEL_INPUT_ERROR_TEXT "输入错误"
+
+// The display's details (quorvel-cli --details): one label per row.
+#define QUORVEL_DETAIL_PPI "像素密度"
+#define QUORVEL_DETAIL_PPI_EXACT "精确像素密度"
+#define QUORVEL_DETAIL_DOT_PITCH "点距"
+#define QUORVEL_DETAIL_WIDTH "宽度"
+#define QUORVEL_DETAIL_HEIGHT "高度"
+#define QUORVEL_DETAIL_DIAGONAL "对角线"
+#define QUORVEL_DETAIL_ASPECT_RATIO "宽高比"
+#define QUORVEL_DETAIL_PIXELS "像素总数"
+#define QUORVEL_DETAIL_MEGAPIXELS "百万像素"
+#define QUORVEL_DETAIL_RETINA_DISTANCE "视网膜距离"
+#define QUORVEL_DETAIL_SCALE "缩放"

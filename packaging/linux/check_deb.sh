@@ -1,9 +1,9 @@
 #!/usr/bin/env bash
 # Builds the .deb from this build and checks it: its file list, its
 # dependencies, the desktop entry, the AppStream metainfo, lintian (no errors
-# or warnings), and that the packaged program opens on an X server showing
-# 102 (the screenshot is kept as BUILD_DIR/quorvel-packaged.png) and ends with
-# exit code 0 on a close request. A package for another processor is run
+# or warnings), that the packaged quorvel-cli runs, and that the packaged
+# program opens on an X server showing 102 (the screenshot is kept as
+# BUILD_DIR/quorvel-packaged.png) and ends with exit code 0 on a close request. A package for another processor is run
 # under QUORVEL_EMULATOR, as close_request.sh says.
 # Usage: check_deb.sh CPACK BUILD_DIR DEB EXPECTED_FILES SEND_CLOSE_REQUEST SHOWS_TEXT
 set -uo pipefail
@@ -41,6 +41,8 @@ check "metainfo" appstreamcli validate --no-net "$work/root/usr/share/metainfo/c
 check "lintian, no errors or warnings" lintian --fail-on error,warning "$deb"
 pngs=$(file -b "$work"/root/usr/share/icons/hicolor/*/apps/*.png | grep -c '^PNG image data, \([0-9]*\) x \1, 8-bit/color RGBA')
 check "icons are square RGBA PNGs" test "$pngs" -eq "$(grep -c '/icons/' "$expected")"
+check "packaged quorvel-cli gives the dialog's first result" \
+  test "$(${QUORVEL_EMULATOR:-} "$work/root/usr/bin/quorvel-cli" 1920 1080 21.5)" = 102
 check "packaged program shows 102 and closes with exit code 0" \
   "$here/../../tests/qt/close_request.sh" "$work/root/usr/bin/quorvel" "$send_close" \
   --shows-102 "$shows_text" "$build/quorvel-packaged.png"

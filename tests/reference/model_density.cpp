@@ -39,23 +39,29 @@ std::optional<std::int32_t> ToInt32NearestEven(const mpfr_t q)
 
 }  // namespace
 
-DensityResult ModelDensity(const ReaderModel& model, std::uint32_t width, std::uint32_t height,
-                           const char* diagonalText)
+ModelDensityReading ModelReadDensity(const ReaderModel& model, std::uint32_t width,
+                                     std::uint32_t height, const char* diagonalText)
 {
-    constexpr DensityResult kInputError{DensityKind::InputError, 0};
+    ModelDensityReading reading{{DensityKind::InputError, 0}, {}, {}};
     const ModelReading diagonal = ModelReadDecimal(model, diagonalText);
-    if (!diagonal.accepted) return kInputError;
+    if (!diagonal.accepted) return reading;
     UseExtendedRange();
 
     Real sum, root, d, quotient;
     SetFromImage(d.v, diagonal.value);
-    if (mpfr_sgn(d.v) <= 0) return kInputError;  // no display is that small
+    if (mpfr_sgn(d.v) <= 0) return reading;  // no display is that small
     SumOfSquares(sum.v, width, height);
     RoundSqrt(root.v, sum.v);
     RoundDiv(quotient.v, root.v, d.v);
     const std::optional<std::int32_t> density = ToInt32NearestEven(quotient.v);
-    if (!density) return kInputError;
-    return {DensityKind::Density, *density};
+    if (!density) return reading;
+    return {{DensityKind::Density, *density}, diagonal.value, ImageOf(quotient.v)};
+}
+
+DensityResult ModelDensity(const ReaderModel& model, std::uint32_t width, std::uint32_t height,
+                           const char* diagonalText)
+{
+    return ModelReadDensity(model, width, height, diagonalText).result;
 }
 
 }  // namespace reference

@@ -12,6 +12,17 @@
 
 namespace reference {
 
+// The diagonal read and the quotient whose rounding is the density, both on
+// the unit's grid; meaningful only for a density.
+struct ModelDensityReading {
+    DensityResult result;
+    Extended diagonal;
+    Extended quotient;
+};
+
+ModelDensityReading ModelReadDensity(const ReaderModel& model, std::uint32_t width,
+                                     std::uint32_t height, const char* diagonalText);
+
 DensityResult ModelDensity(const ReaderModel& model, std::uint32_t width, std::uint32_t height,
                            const char* diagonalText);
 

@@ -1,10 +1,13 @@
 // The golden tables' entry points into the core, for the Node test: a text
-// buffer, the reader's 10 bytes and the density. Linked into a module of its
+// buffer, the reader's 10 bytes, the density and the details as
+// quorvel-cli --json writes them. Linked into a module of its
 // own so that the page's module exports no more than the page calls.
 #include <cstdint>
 
+#include "app/details_text.h"
 #include "core/decimal_reader.h"
 #include "core/density.h"
+#include "core/display_details.h"
 
 #define QUORVEL_EXPORT(name) __attribute__((export_name(#name)))
 
@@ -16,6 +19,7 @@ constexpr int kTextCapacity = 4096;
 char text[kTextCapacity];
 Extended value;
 DensityResult density;
+char details[kDetailsTextCapacity];
 
 }  // namespace
 
@@ -46,6 +50,18 @@ const std::int32_t* CalculateDensityOfText(std::uint32_t width, std::uint32_t he
 {
     density = CalculateDensity(width, height, text);
     return density.kind == DensityKind::Density ? &density.density : nullptr;
+}
+
+QUORVEL_EXPORT(DetailsBuffer) const char* DetailsBuffer()
+{
+    return details;
+}
+
+// CalculateDetails on the text as the diagonal, written into DetailsBuffer
+// as quorvel-cli --json writes it: the length written.
+QUORVEL_EXPORT(Details) int Details(std::uint32_t width, std::uint32_t height)
+{
+    return WriteDetailsJson(CalculateDetails(width, height, text), details);
 }
 
 }  // extern "C"

@@ -1,7 +1,8 @@
 // The module's core against the golden tables, row by row, as
 // tests/golden/golden_test.cpp holds the native builds to them: the 10 bytes
-// ReadDecimal stores and CalculateDensity's result, from the same core
-// objects the page's module links.
+// ReadDecimal stores, CalculateDensity's result and the details as
+// quorvel-cli --json writes them, from the same core objects the page's
+// module links.
 //   node golden_test.mjs quorvel_golden.wasm tests/golden
 import { readFileSync } from 'node:fs';
 import { strict as assert } from 'node:assert';
@@ -26,6 +27,13 @@ const unescape = (escaped) =>
     (c) => c.charCodeAt(0),
   );
 
+// Bytes as golden::EscapeText writes them.
+const escape = (bytes) =>
+  Array.from(bytes, (b) =>
+    b === 9 ? '\\t' : b === 92 ? '\\\\' : b < 0x20 || b > 0x7e
+      ? `\\x${b.toString(16).toUpperCase().padStart(2, '0')}` : String.fromCharCode(b),
+  ).join('');
+
 function setText(bytes) {
   assert.ok(bytes.length < core.TextCapacity(), 'text longer than the module buffer');
   const buffer = new Uint8Array(core.memory.buffer, core.TextBuffer(), bytes.length + 1);
@@ -49,6 +57,12 @@ function densityOutcome(width, height, diagonal) {
   return at ? String(new Int32Array(core.memory.buffer, at, 1)[0]) : 'input-error';
 }
 
+function detailsOutcome(width, height, diagonal) {
+  setText(unescape(diagonal));
+  const length = core.Details(Number(width) | 0, Number(height) | 0);
+  return escape(new Uint8Array(core.memory.buffer, core.DetailsBuffer(), length));
+}
+
 // The software core's outcome is the first one of a row; a further column is
 // the x87 unit's own and does not apply here.
 function check(name, minimumRows, outcomeColumn, outcomeOf) {
@@ -62,4 +76,5 @@ function check(name, minimumRows, outcomeColumn, outcomeOf) {
 
 const readingHolds = check('reading.tsv', 20000, 1, (row) => readingOutcome(row[0]));
 const densityHolds = check('density.tsv', 2000, 3, (row) => densityOutcome(row[0], row[1], row[2]));
-process.exitCode = readingHolds && densityHolds ? 0 : 1;
+const detailsHold = check('details.tsv', 300, 3, (row) => detailsOutcome(row[0], row[1], row[2]));
+process.exitCode = readingHolds && densityHolds && detailsHold ? 0 : 1;
