@@ -105,6 +105,13 @@ TEST(VersionBlock, FixedPartIsTheBuildsVersionOfAWin32Application)
     }
 }
 
+// The string table's texts, the maker's notice aside, by name.
+const std::map<std::wstring, std::wstring> kStrings = {
+    {L"FileVersion", L"" QUORVEL_VERSION_FOUR_PARTS},
+    {L"ProductVersion", L"" QUORVEL_VERSION_FOUR_PARTS},
+    {L"FileDescription", L"Quorvel"},
+};
+
 TEST(VersionBlock, OneStringTableKeyedChineseSimplifiedCodePageZero)
 {
     const VersionBlock block = ReadVersionBlock();
@@ -114,11 +121,8 @@ TEST(VersionBlock, OneStringTableKeyedChineseSimplifiedCodePageZero)
     ASSERT_EQ(texts.count(copyright), 1u);
     EXPECT_FALSE(texts[copyright].empty()) << "the maker's notice";
     texts.erase(copyright);
-    const std::map<std::wstring, std::wstring> expected = {
-        {L"StringFileInfo/08040000/FileVersion", L"" QUORVEL_VERSION_FOUR_PARTS},
-        {L"StringFileInfo/08040000/ProductVersion", L"" QUORVEL_VERSION_FOUR_PARTS},
-        {L"StringFileInfo/08040000/FileDescription", L"Quorvel"},
-    };
+    std::map<std::wstring, std::wstring> expected;
+    for (const auto& [name, text] : kStrings) expected[L"StringFileInfo/08040000/" + name] = text;
     EXPECT_EQ(texts, expected);
 }
 
@@ -148,18 +152,10 @@ TEST(VersionBlock, PlatformReaderFindsTheStringsUnderTheTranslation)
     EXPECT_EQ(static_cast<WORD*>(value)[0], 0x0804);
     EXPECT_EQ(static_cast<WORD*>(value)[1], 0x0000);
 
-    const struct {
-        const wchar_t* name;
-        const wchar_t* value;
-    } strings[] = {
-        {L"FileVersion", L"" QUORVEL_VERSION_FOUR_PARTS},
-        {L"ProductVersion", L"" QUORVEL_VERSION_FOUR_PARTS},
-        {L"FileDescription", L"Quorvel"},
-    };
-    for (const auto& s : strings) {
-        const std::wstring query = std::wstring(L"\\StringFileInfo\\08040000\\") + s.name;
+    for (const auto& [name, text] : kStrings) {
+        const std::wstring query = L"\\StringFileInfo\\08040000\\" + name;
         ASSERT_TRUE(VerQueryValueW(info.data(), query.c_str(), &value, &length));
-        EXPECT_EQ(std::wstring(static_cast<const wchar_t*>(value)), s.value);
+        EXPECT_EQ(std::wstring(static_cast<const wchar_t*>(value)), text);
     }
 }
 
