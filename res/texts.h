@@ -8,10 +8,11 @@
 #pragma once
 
 #include "maker.h"
+#include "version.h"
 
 #define QUORVEL_ABOUT_CAPTION "关于"
 #define QUORVEL_ABOUT_TEXT                                   \
-    "Quorvel 1.0\r"                                          \
+    "Quorvel " QUORVEL_VERSION_SHORT "\r"                    \
     "\r"                                                     \
     "PPI=Pixels Per Inch。指每英寸所拥有的像素(Pixel)数目。\r" \
     "PPI数值越高，代表显示屏能够以越高的密度显示图像。如：\r" \

@@ -18,6 +18,7 @@
 #include "app/qt/commands.h"
 #include "app/qt/stand_in_font.h"
 #include "app/qt/ui_text.h"
+#include "app/qt/window_flags.h"
 
 namespace {
 
@@ -141,10 +142,7 @@ void CentreOnScreen(QWidget* window)
 
 std::unique_ptr<QWidget> CreateCalculatorWindow()
 {
-    auto window = std::make_unique<QWidget>(
-        nullptr, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
-                     Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
-                     Qt::WindowCloseButtonHint);
+    auto window = std::make_unique<QWidget>(nullptr, kDialogWindowFlags);
     window->setWindowTitle(UiText(kDialog.caption));
     window->setWindowIcon(ProgramIcon());
     window->setFont(LoadDialogFont());

@@ -4,14 +4,18 @@
 #include <QApplication>
 #include <QWidget>
 
-#include "bench/qt/window_flags.h"
+#include "app/dialog_units.h"
+#include "app/qt/ui_text.h"
+#include "app/qt/window_flags.h"
 
 int main(int argc, char** argv)
 {
     QApplication application(argc, argv);
     QWidget window(nullptr, kDialogWindowFlags);
-    window.setWindowTitle(QStringLiteral("Quorvel"));
-    window.setFixedSize(384, 147);
+    window.setWindowTitle(UiText(kDialog.caption));
+    // The size the program's window has in the stand-in font.
+    const PixelRect size = ToPixels(kDialog.rect, kStandInBaseUnits);
+    window.setFixedSize(size.width, size.height);
     window.show();
     QApplication::exec();
     return 0;

@@ -11,7 +11,7 @@
 #include "app/dialog_description.h"
 #include "app/qt/stand_in_font.h"
 #include "app/qt/ui_text.h"
-#include "bench/qt/window_flags.h"
+#include "app/qt/window_flags.h"
 
 namespace {
 

@@ -13,7 +13,7 @@
              in one headless Chromium with its cache and the service worker
              bypassed.
 Prints rows of scripts/perf's table.
-Usage: site_bench.py SITE_DIR HOST_FILE [RUNS]"""
+Usage: site_bench.py SITE_DIR HOST_FILE MODULE [RUNS]"""
 import os
 import re
 import shutil
@@ -122,10 +122,10 @@ def start_up(site, host, runs):
 
 
 def main():
-    site, host = sys.argv[1:3]
-    runs = int(sys.argv[3]) if len(sys.argv) > 3 else 21
+    site, host, module_file = sys.argv[1:4]
+    runs = int(sys.argv[4]) if len(sys.argv) > 4 else 21
     total, files = first_visit_bytes(site, host)
-    module = os.path.getsize(os.path.join(site, "quorvel.wasm"))
+    module = os.path.getsize(module_file)
     painted, ready, floor, empty = start_up(site, host, runs)
     print(f"| web page, first visit, bytes | {total} ({files} files, the module {module}) | | "
           f"| ≤ 49152 (48 KiB) |")

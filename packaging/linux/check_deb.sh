@@ -1,9 +1,10 @@
 #!/usr/bin/env bash
 # Builds the .deb from this build and checks it: its file list, its
-# dependencies, the desktop entry, the AppStream metainfo, lintian (no errors
-# or warnings), that the packaged quorvel-cli runs, and that the packaged
-# program opens on an X server showing 102 (the screenshot is kept as
-# BUILD_DIR/quorvel-packaged.png) and ends with exit code 0 on a close request. A package for another processor is run
+# dependencies, the changelog's top entry, the desktop entry, the AppStream
+# metainfo, lintian (no errors or warnings), that the packaged quorvel-cli
+# runs, and that the packaged program opens on an X server showing 102 (the
+# screenshot is kept as BUILD_DIR/quorvel-packaged.png) and ends with exit
+# code 0 on a close request. A package for another processor is run
 # under QUORVEL_EMULATOR, as close_request.sh says.
 # Usage: check_deb.sh CPACK BUILD_DIR DEB EXPECTED_FILES SEND_CLOSE_REQUEST SHOWS_TEXT
 set -uo pipefail
@@ -34,6 +35,11 @@ check "depends on Qt 6 Widgets (from shlibdeps)" grep -q 'libqt6widgets6' <<<"$d
 recommends=$(dpkg-deb -f "$deb" Recommends)
 echo "Recommends: $recommends"
 check "recommends Qt's Wayland platform" grep -qw 'qt6-wayland' <<<"$recommends"
+# The changelog is written by hand: its top entry must be this release's.
+for field in Version Maintainer; do
+  check "the changelog's top entry: $field" \
+    test "$(dpkg-parsechangelog -l "$here/changelog" -S $field)" = "$(dpkg-deb -f "$deb" $field)"
+done
 
 dpkg-deb -x "$deb" "$work/root"
 check "desktop entry" desktop-file-validate "$work/root/usr/share/applications/com.example.quorvel.desktop"

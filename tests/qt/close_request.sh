@@ -15,8 +15,9 @@ send_close=$2
 option=${3:-}
 shows_text=${4:-} shot=${5:-}
 emulator=${QUORVEL_EMULATOR:-}
+screen=$(dirname "$0")/../../scripts/xvfb-screen
 work=$(mktemp -d)
-trap 'kill "$xvfb" 2>/dev/null; rm -rf "$work"' EXIT
+trap '"$screen" stop "$work"; rm -rf "$work"' EXIT
 
 # Screenshots of the whole screen until one shows 102, for a minute or more
 # (an emulated program takes seconds to start).
@@ -48,12 +49,8 @@ CONF
   export FONTCONFIG_FILE=$work/fonts.conf
 fi
 
-# -displayfd picks a free display and writes its number once it is ready.
-Xvfb -displayfd 3 -noreset -screen 0 1024x768x24 -nolisten tcp 3>"$work/display" 2>/dev/null &
-xvfb=$!
-for _ in $(seq 100); do [ -s "$work/display" ] && break; sleep 0.1; done
-[ -s "$work/display" ] || { echo "Xvfb did not start"; exit 1; }
-export DISPLAY=:$(cat "$work/display")
+DISPLAY=$("$screen" start "$work") || exit 1
+export DISPLAY
 
 QT_QPA_PLATFORM=xcb timeout 90 $emulator "$program" 2>"$work/stderr" &
 pid=$!

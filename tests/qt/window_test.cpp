@@ -16,6 +16,7 @@
 #include "app/dialog_description.h"
 #include "app/dialog_units.h"
 #include "app/qt/calculator_window.h"
+#include "res/version.h"
 #include "window_driver.h"
 
 namespace {
@@ -239,7 +240,7 @@ TEST_F(WindowTest, AboutBoxAndContactNoticeShowTheirTextsAndCopyThem)
         int lines;
         const char* firstLine;
     } rows[] = {
-        {IDC_ABOUT, "关于", QMessageBox::Information, 7, "Quorvel 1.0"},
+        {IDC_ABOUT, "关于", QMessageBox::Information, 7, "Quorvel " QUORVEL_VERSION_SHORT},
         {IDC_CONTACT, "你好", QMessageBox::NoIcon, 8, "对外承接："},
     };
     for (const auto& row : rows) {

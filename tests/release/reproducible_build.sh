@@ -1,43 +1,22 @@
 #!/usr/bin/env bash
 # Builds a release twice more, from copies of the source tree in two unrelated
-# directories, and requires the same sha256 for its files in all three builds
-# (this one included). Any path, clock or file-order leak into the outputs
-# shows up as a difference.
-#   win32:   Quorvel.exe and Quorvel-1.0.0-win32.zip
-#   win64:   the same for 64-bit Windows (Quorvel-1.0.0-win64.zip)
-#   deb:     the Linux program packed by CPack into its .deb; for another
-#            processor, with the toolchain file QUORVEL_DEB_TOOLCHAIN names
-#            (relative to the source tree)
-#   web:     the web page's Quorvel-1.0.0-web.zip, its module inside
-# Usage: reproducible_build.sh win32|win64|deb|web SOURCE_DIR THIS_BUILD_DIR WORK_DIR EPOCH
-#                              OUTPUT...
+# directories, with the preset this build was made with, and requires the same
+# sha256 for its files in all three builds (this one included). Any path,
+# clock or file-order leak into the outputs shows up as a difference. TARGETS
+# (one argument) are what the outputs are built by; a .deb among the outputs
+# is packed by CPack, as the release packs it.
+# Usage: reproducible_build.sh PRESET TARGETS SOURCE_DIR THIS_BUILD_DIR WORK_DIR EPOCH OUTPUT...
 set -euo pipefail
-kind=$1 source_dir=$2 this_build=$3 work=$4 epoch=$5
-outputs=("${@:6}")
-declare -A windows_toolchain=([win32]=mingw-i686 [win64]=mingw-x86_64)
+preset=$1 targets=$2 source_dir=$3 this_build=$4 work=$5 epoch=$6
+outputs=("${@:7}")
+packs_deb=$([[ " ${outputs[*]}" == *.deb* ]] && echo yes || true)
 
-build() {  # build TREE: configures TREE-build, builds and packs the outputs
-  case $kind in
-    win32 | win64)
-      SOURCE_DATE_EPOCH=$epoch cmake -S "$1" -B "$1-build" -G "Unix Makefiles" \
-        -DCMAKE_TOOLCHAIN_FILE="$1/cmake/${windows_toolchain[$kind]}.cmake" \
-        -DCMAKE_BUILD_TYPE=MinSizeRel \
-        -DBUILD_TESTING=OFF >/dev/null
-      cmake --build "$1-build" --target release-archive -j 2 >/dev/null ;;
-    deb)
-      local cross=()
-      if [ -n "${QUORVEL_DEB_TOOLCHAIN:-}" ]; then
-        cross=(-DCMAKE_TOOLCHAIN_FILE="$1/$QUORVEL_DEB_TOOLCHAIN" -DQUORVEL_CROSS_QT=ON)
-      fi
-      SOURCE_DATE_EPOCH=$epoch cmake -S "$1" -B "$1-build" -G "Unix Makefiles" \
-        -DCMAKE_BUILD_TYPE=Release -DBUILD_TESTING=OFF "${cross[@]}" >/dev/null
-      cmake --build "$1-build" --target quorvel quorvel_package_files -j 2 >/dev/null
-      pack "$1-build" ;;
-    web)
-      SOURCE_DATE_EPOCH=$epoch cmake -S "$1" -B "$1-build" -G "Unix Makefiles" \
-        -DCMAKE_BUILD_TYPE=Release -DQUORVEL_WEB=ON -DBUILD_TESTING=OFF >/dev/null
-      cmake --build "$1-build" --target quorvel_web_archive -j 2 >/dev/null ;;
-  esac
+build() {  # build TREE: configures TREE-build with the preset, builds and packs the outputs
+  (cd "$1" && SOURCE_DATE_EPOCH=$epoch cmake --preset "$preset" -B "$1-build" -DBUILD_TESTING=OFF) \
+    >/dev/null
+  # shellcheck disable=SC2086  # one word per target
+  cmake --build "$1-build" --target $targets -j 2 >/dev/null
+  [ -z "$packs_deb" ] || pack "$1-build"
 }
 
 pack() {  # pack BUILD: makes the .deb in BUILD as the release does
@@ -73,7 +52,7 @@ for tree in "${trees[@]}"; do
   fi
   build "$tree"
 done
-if [ "$kind" = deb ]; then pack "$this_build"; fi
+[ -z "$packs_deb" ] || pack "$this_build"
 
 failed=0
 builds=("$this_build" "${trees[0]}-build" "${trees[1]}-build")
@@ -88,7 +67,7 @@ for output in "${outputs[@]}"; do
   fi
   echo "FAIL: $output differs: ${sums[*]}"
   failed=1
-  if [ "$kind" = deb ]; then
+  if [[ $output == *.deb ]]; then
     for other in 1 2; do
       [ "${sums[0]}" = "${sums[$other]}" ] && continue
       echo " ${builds[0]} against ${builds[$other]}:"

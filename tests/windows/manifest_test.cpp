@@ -6,6 +6,7 @@
 #include <string>
 
 #include "built_program.h"
+#include "res/version.h"
 
 namespace {
 
@@ -66,7 +67,7 @@ TEST(Manifest, NamesTheProgramsOwnAssembly)
     const std::vector<std::size_t> identities = Elements(xml, "assemblyIdentity");
     ASSERT_EQ(identities.size(), 2u);
     const Attributes expected = {
-        {"version", "1.0.0.0"},
+        {"version", QUORVEL_VERSION_FOUR_PARTS},
         {"processorArchitecture", "*"},
         {"name", "Company.Product.Name"},
         {"type", "win32"},

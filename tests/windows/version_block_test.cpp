@@ -6,6 +6,7 @@
 #include <map>
 
 #include "built_program.h"
+#include "res/version.h"
 
 namespace {
 
@@ -72,11 +73,13 @@ std::uint32_t DWordAt(const std::vector<std::uint8_t>& bytes, std::size_t offset
     return reader.DWord();
 }
 
-TEST(VersionBlock, FixedPartIsVersion1000OfAWin32Application)
+TEST(VersionBlock, FixedPartIsTheBuildsVersionOfAWin32Application)
 {
     const VersionBlock block = ReadVersionBlock();
     ASSERT_FALSE(block.malformed);
     ASSERT_EQ(block.fixedInfo.size(), 52u);  // VS_FIXEDFILEINFO
+    constexpr std::uint32_t kVersionHigh = QUORVEL_VERSION_MAJOR << 16 | QUORVEL_VERSION_MINOR;
+    constexpr std::uint32_t kVersionLow = QUORVEL_VERSION_PATCH << 16;
     struct Field {
         const char* name;
         std::size_t offset;
@@ -85,10 +88,10 @@ TEST(VersionBlock, FixedPartIsVersion1000OfAWin32Application)
     const Field fields[] = {
         {"dwSignature", 0, 0xFEEF04BD},
         {"dwStrucVersion", 4, 0x00010000},
-        {"dwFileVersionMS", 8, 0x00010000},
-        {"dwFileVersionLS", 12, 0},
-        {"dwProductVersionMS", 16, 0x00010000},
-        {"dwProductVersionLS", 20, 0},
+        {"dwFileVersionMS", 8, kVersionHigh},
+        {"dwFileVersionLS", 12, kVersionLow},
+        {"dwProductVersionMS", 16, kVersionHigh},
+        {"dwProductVersionLS", 20, kVersionLow},
         {"dwFileFlagsMask", 24, 0},
         {"dwFileFlags", 28, 0},
         {"dwFileOS (VOS__WINDOWS32)", 32, 4},
@@ -102,6 +105,13 @@ TEST(VersionBlock, FixedPartIsVersion1000OfAWin32Application)
     }
 }
 
+// The string table's texts, the maker's notice aside, by name.
+const std::map<std::wstring, std::wstring> kStrings = {
+    {L"FileVersion", L"" QUORVEL_VERSION_FOUR_PARTS},
+    {L"ProductVersion", L"" QUORVEL_VERSION_FOUR_PARTS},
+    {L"FileDescription", L"Quorvel"},
+};
+
 TEST(VersionBlock, OneStringTableKeyedChineseSimplifiedCodePageZero)
 {
     const VersionBlock block = ReadVersionBlock();
@@ -111,11 +121,8 @@ TEST(VersionBlock, OneStringTableKeyedChineseSimplifiedCodePageZero)
     ASSERT_EQ(texts.count(copyright), 1u);
     EXPECT_FALSE(texts[copyright].empty()) << "the maker's notice";
     texts.erase(copyright);
-    const std::map<std::wstring, std::wstring> expected = {
-        {L"StringFileInfo/08040000/FileVersion", L"1.0.0.0"},
-        {L"StringFileInfo/08040000/ProductVersion", L"1.0.0.0"},
-        {L"StringFileInfo/08040000/FileDescription", L"Quorvel"},
-    };
+    std::map<std::wstring, std::wstring> expected;
+    for (const auto& [name, text] : kStrings) expected[L"StringFileInfo/08040000/" + name] = text;
     EXPECT_EQ(texts, expected);
 }
 
@@ -145,18 +152,10 @@ TEST(VersionBlock, PlatformReaderFindsTheStringsUnderTheTranslation)
     EXPECT_EQ(static_cast<WORD*>(value)[0], 0x0804);
     EXPECT_EQ(static_cast<WORD*>(value)[1], 0x0000);
 
-    const struct {
-        const wchar_t* name;
-        const wchar_t* value;
-    } strings[] = {
-        {L"FileVersion", L"1.0.0.0"},
-        {L"ProductVersion", L"1.0.0.0"},
-        {L"FileDescription", L"Quorvel"},
-    };
-    for (const auto& s : strings) {
-        const std::wstring query = std::wstring(L"\\StringFileInfo\\08040000\\") + s.name;
+    for (const auto& [name, text] : kStrings) {
+        const std::wstring query = L"\\StringFileInfo\\08040000\\" + name;
         ASSERT_TRUE(VerQueryValueW(info.data(), query.c_str(), &value, &length));
-        EXPECT_EQ(std::wstring(static_cast<const wchar_t*>(value)), s.value);
+        EXPECT_EQ(std::wstring(static_cast<const wchar_t*>(value)), text);
     }
 }
 

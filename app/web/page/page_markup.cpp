@@ -5,19 +5,18 @@
 #include "app/accessible_name.h"
 #include "app/web/page/page_colours.h"
 #include "app/web/page/page_controls.h"
-#include "app/web/page/page_hash.h"
 #include "app/web/page/page_texts.h"
 #include "site_files.h"
 
-std::string PageSecurityPolicy(const std::string& stylesheet)
+std::string PageSecurityPolicy()
 {
-    return "default-src 'self'; script-src 'self' 'wasm-unsafe-eval'; style-src " +
-           HashSource(stylesheet) + "; object-src 'none'; base-uri 'none'; form-action 'none'";
+    return "default-src 'self'; script-src 'self' 'wasm-unsafe-eval'; style-src 'sha256-'; "
+           "object-src 'none'; base-uri 'none'; form-action 'none'";
 }
 
-std::string HeaderSecurityPolicy(const std::string& stylesheet)
+std::string HeaderSecurityPolicy()
 {
-    return PageSecurityPolicy(stylesheet) + "; frame-ancestors 'none'";
+    return PageSecurityPolicy() + "; frame-ancestors 'none'";
 }
 
 namespace {
@@ -117,7 +116,7 @@ void WriteHead(std::ostream& out, const std::string& stylesheet)
     out << "<!DOCTYPE html>\n<html lang=\"" << kPageLanguage
         << "\">\n<head>\n<meta charset=\"utf-8\">\n"
         << "<meta http-equiv=\"Content-Security-Policy\" content=\""
-        << PageSecurityPolicy(stylesheet)
+        << PageSecurityPolicy()
         << "\">\n<meta name=\"viewport\" content=\"width=device-width, initial-scale=1\">\n"
         << "<meta name=\"description\" content=\"" << Escaped(PageDescription()) << "\">\n"
         << "<meta name=\"theme-color\" content=\"" << CssColour(kCaptionBar) << "\">\n"
