@@ -152,7 +152,7 @@ int main(int argc, char** argv)
             std::fputs(kHelp, stdout);
             return 0;
         } else if (std::strcmp(argument, "--version") == 0) {
-            std::puts("quorvel-cli " QUORVEL_VERSION);
+            std::puts("quorvel-cli " QUORVEL_VERSION_THREE_PARTS);
             return 0;
         } else if (output == Output::Result && std::strcmp(argument, "--details") == 0) {
             output = Output::Details;
