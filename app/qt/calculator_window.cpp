@@ -13,6 +13,7 @@
 #include <QVariant>
 
 #include "app/accessible_name.h"
+#include "app/qt/accessible_roles.h"
 #include "app/dialog_description.h"
 #include "app/qt/click_watcher.h"
 #include "app/qt/commands.h"
@@ -23,20 +24,6 @@ namespace {
 
 // Where each control keeps its template id.
 constexpr char kIdProperty[] = "quorvelControlId";
-
-using CommandFunction = void (*)(QWidget* window);
-
-// The command each clickable control runs, by id.
-struct Command {
-    int id;
-    CommandFunction run;
-};
-
-constexpr Command kCommands[] = {
-    {IDC_CALCULATE, Calculate},
-    {IDC_ABOUT, ShowAbout},
-    {IDC_CONTACT, ShowContactNotice},
-};
 
 // The window icon's sizes (app/qt/CMakeLists.txt): those a title bar and a
 // task switcher draw. Launchers take the larger ones from the icon theme;
@@ -60,7 +47,7 @@ QWidget* CreateEdit(const ControlDescription& control, QWidget* window)
 {
     const BoxDescription& box = BoxOf(control.id);
     auto* edit = new QLineEdit(UiText(control.text), window);
-    if (control.style & kEsCenter) edit->setAlignment(Qt::AlignCenter);
+    if (IsCentred(control)) edit->setAlignment(Qt::AlignCenter);
     if (box.limit != kNoLimit) edit->setMaxLength(box.limit);
     SetColour(edit, QPalette::Base, kEditBackground);
     SetColour(edit, QPalette::Text, box.text);
@@ -73,12 +60,12 @@ QWidget* CreateEdit(const ControlDescription& control, QWidget* window)
 QWidget* CreateButton(const ControlDescription& control, QWidget* window)
 {
     auto* button = new QPushButton(UiText(control.text), window);
-    button->setDefault((control.style & kBsTypeMask) == kBsDefPushButton);
+    button->setDefault(IsDefaultButton(control));
     // Enter on a focused button presses it, as on the Windows dialog.
     button->setAutoDefault(true);
-    if (const Command* command = FindRow(kCommands, control.id)) {
+    if (const CommandDescription<char>* command = FindRow(kCommands, control.id)) {
         QObject::connect(button, &QPushButton::clicked, window,
-                         [window, run = command->run] { run(window); });
+                         [window, command] { RunCommand(window, *command); });
     }
     return button;
 }
@@ -86,18 +73,18 @@ QWidget* CreateButton(const ControlDescription& control, QWidget* window)
 QWidget* CreateLabel(const ControlDescription& control, QWidget* window)
 {
     auto* label = new QLabel(UiText(control.text), window);
-    const Qt::Alignment across =
-        (control.style & kSsTypeMask) == kSsCenter ? Qt::AlignHCenter : Qt::AlignLeft;
-    label->setAlignment(across |
-                        (control.style & kSsCenterImage ? Qt::AlignVCenter : Qt::AlignTop));
+    label->setAlignment((IsCentred(control) ? Qt::AlignHCenter : Qt::AlignLeft) |
+                        (IsCentredDown(control) ? Qt::AlignVCenter : Qt::AlignTop));
     // Labels draw over the window's own background.
     label->setAutoFillBackground(false);
     if (const LabelColour* colour = FindRow(kLabelColours, control.id))
         SetColour(label, QPalette::WindowText, colour->text);
-    if (control.style & kSsNotify) {
+    const CommandDescription<char>* command = FindRow(kCommands, control.id);
+    if (ReportsClicks(control) && command) {
         label->setCursor(Qt::PointingHandCursor);
-        if (const Command* command = FindRow(kCommands, control.id))
-            new ClickWatcher(label, [window, run = command->run] { run(window); });
+        label->setAccessibleName(label->text());
+        SetAccessibleRole(label, QAccessible::Button);
+        new ClickWatcher(label, [window, command] { RunCommand(window, *command); });
     }
     return label;
 }
@@ -146,6 +133,7 @@ std::unique_ptr<QWidget> CreateCalculatorWindow()
                      Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
                      Qt::WindowCloseButtonHint);
     window->setWindowTitle(UiText(kDialog.caption));
+    SetAccessibleRole(window.get(), QAccessible::Dialog);
     window->setWindowIcon(ProgramIcon());
     window->setFont(LoadDialogFont());
     SetColour(window.get(), QPalette::Window, kDialogBackground);

@@ -1,5 +1,7 @@
 #include "app/web/page/page_markup.h"
 
+#include <cctype>
+#include <cstring>
 #include <string>
 
 #include "app/accessible_name.h"
@@ -39,7 +41,7 @@ std::string Escaped(const std::string& text)
 bool IsFirstTabStop(const ControlDescription& control)
 {
     for (const ControlDescription& each : kDialogControls) {
-        if (each.style & kWsTabStop) return &each == &control;
+        if (IsTabStop(each)) return &each == &control;
     }
     return false;
 }
@@ -48,8 +50,9 @@ bool IsFirstTabStop(const ControlDescription& control)
 std::string CommonAttributes(const ControlDescription& control)
 {
     std::string attributes = std::string(" id=\"") + control.name + '"';
-    if (const MessageBoxDescription* box = FindRow(kMessageBoxes, control.id))
-        attributes += std::string(" aria-haspopup=\"dialog\" data-box=\"") + box->name + '"';
+    const CommandDescription<char>* command = FindRow(kCommands, control.id);
+    if (command && command->kind == CommandKind::MessageBox)
+        attributes += " aria-haspopup=\"dialog\" data-box=\"" + MessageBoxNameOf(control) + '"';
     return attributes;
 }
 
@@ -79,7 +82,7 @@ void WriteButton(std::ostream& out, const ControlDescription& control)
 void WriteStatic(std::ostream& out, const ControlDescription& control)
 {
     out << "<span" << CommonAttributes(control);
-    if (control.style & kSsNotify) out << " role=\"button\" tabindex=\"0\"";
+    if (ReportsClicks(control)) out << " role=\"button\" tabindex=\"0\"";
     out << '>' << Escaped(control.text) << "</span>\n";
 }
 
@@ -96,14 +99,14 @@ void WriteControl(std::ostream& out, const ControlDescription& control,
     }
 }
 
-void WriteMessageBox(std::ostream& out, const MessageBoxDescription& box)
+void WriteMessageBox(std::ostream& out, const CommandDescription<char>& box)
 {
-    const std::string id = box.name;
+    const std::string id = MessageBoxNameOf(ControlOf(box.id));
     out << "<dialog id=\"" << id << "\" aria-labelledby=\"" << id
         << "-caption\" aria-describedby=\"" << id << "-text\">\n<h2 id=\"" << id << "-caption\">"
         << Escaped(box.caption) << "</h2>\n";
     out << "<div class=\"message\">";
-    if (box.informationIcon) out << "<span class=\"icon\" aria-hidden=\"true\"></span>";
+    if (box.icon == MessageIcon::Information) out << "<span class=\"icon\" aria-hidden=\"true\"></span>";
     out << "<div id=\"" << id << "-text\">\n";
     for (const std::string& line : LinesOf(box.text)) out << "<p>" << Escaped(line) << "</p>\n";
     out << "</div></div>\n<div class=\"buttons\"><button class=\"ok\">" << kOkText
@@ -132,6 +135,14 @@ void WriteHead(std::ostream& out, const std::string& stylesheet)
 
 }  // namespace
 
+std::string MessageBoxNameOf(const ControlDescription& control)
+{
+    std::string name;
+    for (const char* c = control.name + std::strlen("IDC_"); *c; ++c)
+        name += static_cast<char>(std::tolower(static_cast<unsigned char>(*c)));
+    return name + "-box";
+}
+
 void WriteIndexHtml(std::ostream& out, const std::string& stylesheet,
                     const std::string& firstResult)
 {
@@ -141,6 +152,8 @@ void WriteIndexHtml(std::ostream& out, const std::string& stylesheet,
     for (const ControlDescription& control : kDialogControls)
         WriteControl(out, control, firstResult);
     out << "</div>\n</main>\n";
-    for (const MessageBoxDescription& box : kMessageBoxes) WriteMessageBox(out, box);
+    for (const CommandDescription<char>& command : kCommands) {
+        if (command.kind == CommandKind::MessageBox) WriteMessageBox(out, command);
+    }
     out << "</body>\n</html>\n";
 }
