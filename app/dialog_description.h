@@ -230,7 +230,7 @@ constexpr LabelColour kLabelColours[] = {
 };
 
 // What a clickable control does: the calculation, or a modal message box.
-enum class CommandKind { Calculate, MessageBox };
+enum class CommandKind { Calculate, Message };
 
 // A message box's icon, valued as the Windows message box's style takes it.
 enum class MessageIcon : std::uint32_t {
@@ -252,9 +252,9 @@ struct CommandDescription {
 // clicks, written once for every front-end and its tests.
 #define QUORVEL_DIALOG_COMMANDS(X)                                                           \
     X(IDC_CALCULATE, CommandKind::Calculate, "", "", MessageIcon::None)                      \
-    X(IDC_ABOUT, CommandKind::MessageBox, QUORVEL_ABOUT_CAPTION, QUORVEL_ABOUT_TEXT,         \
+    X(IDC_ABOUT, CommandKind::Message, QUORVEL_ABOUT_CAPTION, QUORVEL_ABOUT_TEXT,         \
       MessageIcon::Information)                                                              \
-    X(IDC_CONTACT, CommandKind::MessageBox, QUORVEL_CONTACT_CAPTION, QUORVEL_CONTACT_NOTICE, \
+    X(IDC_CONTACT, CommandKind::Message, QUORVEL_CONTACT_CAPTION, QUORVEL_CONTACT_NOTICE, \
       MessageIcon::None)
 
 #define QUORVEL_COMMAND_ENTRY(id, kind, caption, text, icon) {id, kind, caption, text, icon},

@@ -2,6 +2,8 @@
 // them: UTF-16, line breaks a single carriage return, no trailing break.
 #pragma once
 
+#include <iterator>
+
 #include "app/dialog_description.h"
 
 extern const CommandDescription<wchar_t> kWideCommands[std::size(kCommands)];

@@ -219,7 +219,7 @@ TEST_F(WindowTest, MessageBoxesShowTheirTextsAndCopyThem)
 {
     QLocale::setDefault(QLocale(QLocale::Chinese, QLocale::China));
     for (const CommandDescription<char>& command : kCommands) {
-        if (command.kind != CommandKind::MessageBox) continue;
+        if (command.kind != CommandKind::Message) continue;
         QWidget* control = FindControl(window.get(), command.id);
         std::vector<std::function<void()>> openers = {[&] { ClickControl(window.get(), command.id); }};
         if (ReportsClicks(ControlOf(command.id))) {

@@ -4,6 +4,8 @@
 // that gives each input box its number in the module.
 #pragma once
 
+#include <cctype>
+#include <cstring>
 #include <string>
 
 #include "app/dialog_description.h"
@@ -15,4 +17,10 @@ constexpr char kBoxNumberAttribute[] = "data-in";
 
 // The page's message box behind a control's command: a modal dialog named
 // after the control, "about-box" for IDC_ABOUT.
-std::string MessageBoxNameOf(const ControlDescription& control);
+inline std::string MessageBoxNameOf(const ControlDescription& control)
+{
+    std::string name;
+    for (const char* c = control.name + std::strlen("IDC_"); *c; ++c)
+        name += static_cast<char>(std::tolower(static_cast<unsigned char>(*c)));
+    return name + "-box";
+}

@@ -1,7 +1,5 @@
 #include "app/web/page/page_markup.h"
 
-#include <cctype>
-#include <cstring>
 #include <string>
 
 #include "app/accessible_name.h"
@@ -51,7 +49,7 @@ std::string CommonAttributes(const ControlDescription& control)
 {
     std::string attributes = std::string(" id=\"") + control.name + '"';
     const CommandDescription<char>* command = FindRow(kCommands, control.id);
-    if (command && command->kind == CommandKind::MessageBox)
+    if (command && command->kind == CommandKind::Message)
         attributes += " aria-haspopup=\"dialog\" data-box=\"" + MessageBoxNameOf(control) + '"';
     return attributes;
 }
@@ -135,14 +133,6 @@ void WriteHead(std::ostream& out, const std::string& stylesheet)
 
 }  // namespace
 
-std::string MessageBoxNameOf(const ControlDescription& control)
-{
-    std::string name;
-    for (const char* c = control.name + std::strlen("IDC_"); *c; ++c)
-        name += static_cast<char>(std::tolower(static_cast<unsigned char>(*c)));
-    return name + "-box";
-}
-
 void WriteIndexHtml(std::ostream& out, const std::string& stylesheet,
                     const std::string& firstResult)
 {
@@ -153,7 +143,7 @@ void WriteIndexHtml(std::ostream& out, const std::string& stylesheet,
         WriteControl(out, control, firstResult);
     out << "</div>\n</main>\n";
     for (const CommandDescription<char>& command : kCommands) {
-        if (command.kind == CommandKind::MessageBox) WriteMessageBox(out, command);
+        if (command.kind == CommandKind::Message) WriteMessageBox(out, command);
     }
     out << "</body>\n</html>\n";
 }

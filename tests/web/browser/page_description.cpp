@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "app/accessible_name.h"
+#include "app/web/page/page_controls.h"
 #include "app/web/page/page_frame.h"
 #include "app/web/page/page_json.h"
 
@@ -43,15 +44,24 @@ Json Colour(const char* name, const char* property, ColourRef colour)
 
 int main()
 {
-    std::vector<Json> controls, colours;
+    std::vector<Json> controls, colours, boxes;
     std::vector<std::pair<std::string, Json>> names, labels;
     for (const ControlDescription& control : kDialogControls) controls.push_back(Control(control));
     for (const BoxDescription& box : kBoxes) {
         const char* name = ControlOf(box.id).name;
         names.push_back({name, JsonString(AccessibleNameOf(box))});
-        labels.push_back({name, JsonString(box.label)});
+        labels.push_back({name, JsonString(LabelOf(box.label).name)});
         if (box.text != kDefaultColour) colours.push_back(Colour(name, "color", box.text));
         colours.push_back(Colour(name, "backgroundColor", kEditBackground));
+    }
+    for (const CommandDescription<char>& command : kCommands) {
+        if (command.kind != CommandKind::Message) continue;
+        boxes.push_back(JsonObject(
+            {{"opener", JsonString(ControlOf(command.id).name)},
+             {"box", JsonString(MessageBoxNameOf(ControlOf(command.id)))},
+             {"caption", JsonString(command.caption)},
+             {"text", JsonString(command.text)},
+             {"icon", command.icon == MessageIcon::Information ? "1" : "0"}}));
     }
     for (const LabelColour& label : kLabelColours)
         colours.push_back(Colour(ControlOf(label.id).name, "color", label.text));
@@ -62,9 +72,7 @@ int main()
          {"boxNames", JsonObject(names)},
          {"boxLabels", JsonObject(labels)},
          {"colours", JsonArray(colours)},
-         {"about", JsonArray({JsonString(QUORVEL_ABOUT_CAPTION), JsonString(QUORVEL_ABOUT_TEXT)})},
-         {"contact",
-          JsonArray({JsonString(QUORVEL_CONTACT_CAPTION), JsonString(QUORVEL_CONTACT_NOTICE)})},
+         {"messageBoxes", JsonArray(boxes)},
          {"inputError", JsonString(QUORVEL_INPUT_ERROR_TEXT)},
          {"inputLimit", std::to_string(kInputLimit)}});
     std::puts(description.c_str());
