@@ -82,9 +82,10 @@ QWidget* CreateLabel(const ControlDescription& control, QWidget* window)
     const CommandDescription<char>* command = FindRow(kCommands, control.id);
     if (ReportsClicks(control) && command) {
         label->setCursor(Qt::PointingHandCursor);
-        label->setAccessibleName(label->text());
-        SetAccessibleRole(label, QAccessible::Button);
-        new ClickWatcher(label, [window, command] { RunCommand(window, *command); });
+        QWidget* stop =
+            (new ClickWatcher(label, [window, command] { RunCommand(window, *command); }))->Stop();
+        stop->setAccessibleName(label->text());
+        SetAccessibleRole(stop, QAccessible::Button);
     }
     return label;
 }

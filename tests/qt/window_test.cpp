@@ -80,12 +80,14 @@ TEST_F(WindowTest, EveryControlStandsAtItsTemplateRectangle)
     }
 }
 
+// The contact line, a label that reports clicks, is the stop after 关于.
 TEST_F(WindowTest, TabWalksTheTemplateOrderAndEscLeavesTheWindowOpen)
 {
-    const int order[] = {IDC_HEIGHT, IDC_DIAGONAL, IDC_CALCULATE, IDC_RESULT, IDC_ABOUT, IDC_WIDTH};
+    const int order[] = {IDC_HEIGHT, IDC_DIAGONAL, IDC_CALCULATE, IDC_RESULT,
+                         IDC_ABOUT,  IDC_CONTACT,  IDC_WIDTH};
     for (int id : order) {
         PressKey(QApplication::focusWidget(), Qt::Key_Tab);
-        EXPECT_EQ(QApplication::focusWidget(), FindControl(window.get(), id)) << id;
+        EXPECT_TRUE(FindControl(window.get(), id)->hasFocus()) << id;
     }
     box(IDC_RESULT)->setText(QStringLiteral("x"));
     PressKey(QApplication::focusWidget(), Qt::Key_Escape);
@@ -100,11 +102,12 @@ TEST_F(WindowTest, AnnouncesADialogAndTheContactLineAsAButton)
     const QAccessibleInterface* dialog = QAccessible::queryAccessibleInterface(window.get());
     EXPECT_EQ(dialog->role(), QAccessible::Dialog);
     EXPECT_EQ(dialog->text(QAccessible::Name), QString::fromUtf8(kDialog.caption));
-    QAccessibleInterface* contact =
-        QAccessible::queryAccessibleInterface(FindControl(window.get(), IDC_CONTACT));
+    const QWidget* line = FindControl(window.get(), IDC_CONTACT);
+    QAccessibleInterface* contact = QAccessible::queryAccessibleInterface(line->focusProxy());
     EXPECT_EQ(contact->role(), QAccessible::Button);
     EXPECT_EQ(contact->text(QAccessible::Name), QString::fromUtf8(ControlOf(IDC_CONTACT).text));
-    EXPECT_TRUE(contact->state().hasPopup);
+    EXPECT_EQ(contact->rect(), line->rect().translated(line->mapToGlobal(QPoint())));
+    EXPECT_TRUE(contact->state().focusable && contact->state().hasPopup);
     EXPECT_TRUE(contact->actionInterface()->actionNames().contains(
         QAccessibleActionInterface::pressAction()));
 }
@@ -214,13 +217,15 @@ TEST_F(WindowTest, PastedNulIsACharacterOutsideTheGrammar)
 }
 
 // Each message box of the commands table, opened by a click and, from a
-// label that reports clicks, by Space and by a screen reader's press action.
+// label that reports clicks, by Space at its keyboard stop and by a screen
+// reader's press action there.
 TEST_F(WindowTest, MessageBoxesShowTheirTextsAndCopyThem)
 {
     QLocale::setDefault(QLocale(QLocale::Chinese, QLocale::China));
     for (const CommandDescription<char>& command : kCommands) {
         if (command.kind != CommandKind::Message) continue;
         QWidget* control = FindControl(window.get(), command.id);
+        if (control->focusProxy()) control = control->focusProxy();
         std::vector<std::function<void()>> openers = {[&] { ClickControl(window.get(), command.id); }};
         if (ReportsClicks(ControlOf(command.id))) {
             openers.push_back([control] { PressKey(control, Qt::Key_Space); });

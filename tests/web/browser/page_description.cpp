@@ -29,7 +29,7 @@ Json Control(const ControlDescription& c)
          {"class", JsonString(kClassNames[static_cast<int>(c.windowClass) - QUORVEL_CLASS_BUTTON])},
          {"text", JsonString(c.text)},
          {"rect", Numbers({pixels.left, pixels.top, pixels.width, pixels.height})},
-         {"tabStop", c.style & kWsTabStop ? "true" : "false"}});
+         {"tabStop", IsTabStop(c) ? "true" : "false"}});
 }
 
 Json Colour(const char* name, const char* property, ColourRef colour)
