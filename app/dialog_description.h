@@ -250,10 +250,10 @@ struct CommandDescription {
 
 // X(id, kind, caption, text, icon): the command behind each control a user
 // clicks, written once for every front-end and its tests.
-#define QUORVEL_DIALOG_COMMANDS(X)                                                           \
-    X(IDC_CALCULATE, CommandKind::Calculate, "", "", MessageIcon::None)                      \
+#define QUORVEL_DIALOG_COMMANDS(X)                                                        \
+    X(IDC_CALCULATE, CommandKind::Calculate, "", "", MessageIcon::None)                   \
     X(IDC_ABOUT, CommandKind::Message, QUORVEL_ABOUT_CAPTION, QUORVEL_ABOUT_TEXT,         \
-      MessageIcon::Information)                                                              \
+      MessageIcon::Information)                                                           \
     X(IDC_CONTACT, CommandKind::Message, QUORVEL_CONTACT_CAPTION, QUORVEL_CONTACT_NOTICE, \
       MessageIcon::None)
 

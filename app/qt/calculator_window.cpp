@@ -13,8 +13,8 @@
 #include <QVariant>
 
 #include "app/accessible_name.h"
-#include "app/qt/accessible_roles.h"
 #include "app/dialog_description.h"
+#include "app/qt/accessible_roles.h"
 #include "app/qt/click_watcher.h"
 #include "app/qt/commands.h"
 #include "app/qt/stand_in_font.h"

@@ -64,9 +64,8 @@ void RunCommand(QWidget* window, const CommandDescription<char>& command)
 {
     if (command.kind == CommandKind::Calculate) return Calculate(window);
     TranslateQtTexts();
-    const QMessageBox::Icon icon = command.icon == MessageIcon::Information
-                                       ? QMessageBox::Information
-                                       : QMessageBox::NoIcon;
+    const QMessageBox::Icon icon =
+        command.icon == MessageIcon::Information ? QMessageBox::Information : QMessageBox::NoIcon;
     QMessageBox box(icon, UiText(command.caption), UiText(command.text), QMessageBox::Ok, window);
     QObject::connect(new QShortcut(QKeySequence::Copy, &box), &QShortcut::activated, &box,
                      [&box] { QApplication::clipboard()->setText(CopyOf(box)); });

@@ -198,7 +198,8 @@ TEST_F(WindowTest, PastedNulIsACharacterOutsideTheGrammar)
         QString width, height, diagonal;
         const char* shown;
     } rows[] = {
-        {QStringLiteral(u"1920"), QStringLiteral(u"1080"), QStringLiteral(u"12\0 3"), QUORVEL_INPUT_ERROR_TEXT},
+        {QStringLiteral(u"1920"), QStringLiteral(u"1080"), QStringLiteral(u"12\0 3"),
+         QUORVEL_INPUT_ERROR_TEXT},
         {QStringLiteral(u"3\0"
                         u"0"),
          QStringLiteral(u"4"), QStringLiteral(u"1"), "5"},
@@ -226,7 +227,8 @@ TEST_F(WindowTest, MessageBoxesShowTheirTextsAndCopyThem)
         if (command.kind != CommandKind::Message) continue;
         QWidget* control = FindControl(window.get(), command.id);
         if (control->focusProxy()) control = control->focusProxy();
-        std::vector<std::function<void()>> openers = {[&] { ClickControl(window.get(), command.id); }};
+        std::vector<std::function<void()>> openers = {
+            [&] { ClickControl(window.get(), command.id); }};
         if (ReportsClicks(ControlOf(command.id))) {
             openers.push_back([control] { PressKey(control, Qt::Key_Space); });
             openers.push_back([control] {

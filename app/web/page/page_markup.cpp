@@ -104,7 +104,8 @@ void WriteMessageBox(std::ostream& out, const CommandDescription<char>& box)
         << "-caption\" aria-describedby=\"" << id << "-text\">\n<h2 id=\"" << id << "-caption\">"
         << Escaped(box.caption) << "</h2>\n";
     out << "<div class=\"message\">";
-    if (box.icon == MessageIcon::Information) out << "<span class=\"icon\" aria-hidden=\"true\"></span>";
+    if (box.icon == MessageIcon::Information)
+        out << "<span class=\"icon\" aria-hidden=\"true\"></span>";
     out << "<div id=\"" << id << "-text\">\n";
     for (const std::string& line : LinesOf(box.text)) out << "<p>" << Escaped(line) << "</p>\n";
     out << "</div></div>\n<div class=\"buttons\"><button class=\"ok\">" << kOkText

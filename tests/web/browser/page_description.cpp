@@ -56,25 +56,25 @@ int main()
     }
     for (const CommandDescription<char>& command : kCommands) {
         if (command.kind != CommandKind::Message) continue;
-        boxes.push_back(JsonObject(
-            {{"opener", JsonString(ControlOf(command.id).name)},
-             {"box", JsonString(MessageBoxNameOf(ControlOf(command.id)))},
-             {"caption", JsonString(command.caption)},
-             {"text", JsonString(command.text)},
-             {"icon", command.icon == MessageIcon::Information ? "1" : "0"}}));
+        boxes.push_back(
+            JsonObject({{"opener", JsonString(ControlOf(command.id).name)},
+                        {"box", JsonString(MessageBoxNameOf(ControlOf(command.id)))},
+                        {"caption", JsonString(command.caption)},
+                        {"text", JsonString(command.text)},
+                        {"icon", command.icon == MessageIcon::Information ? "1" : "0"}}));
     }
     for (const LabelColour& label : kLabelColours)
         colours.push_back(Colour(ControlOf(label.id).name, "color", label.text));
-    const Json description = JsonObject(
-        {{"caption", JsonString(kDialog.caption)},
-         {"client", Numbers({kClientArea.width, kClientArea.height})},
-         {"controls", JsonArray(controls)},
-         {"boxNames", JsonObject(names)},
-         {"boxLabels", JsonObject(labels)},
-         {"colours", JsonArray(colours)},
-         {"messageBoxes", JsonArray(boxes)},
-         {"inputError", JsonString(QUORVEL_INPUT_ERROR_TEXT)},
-         {"inputLimit", std::to_string(kInputLimit)}});
+    const Json description =
+        JsonObject({{"caption", JsonString(kDialog.caption)},
+                    {"client", Numbers({kClientArea.width, kClientArea.height})},
+                    {"controls", JsonArray(controls)},
+                    {"boxNames", JsonObject(names)},
+                    {"boxLabels", JsonObject(labels)},
+                    {"colours", JsonArray(colours)},
+                    {"messageBoxes", JsonArray(boxes)},
+                    {"inputError", JsonString(QUORVEL_INPUT_ERROR_TEXT)},
+                    {"inputLimit", std::to_string(kInputLimit)}});
     std::puts(description.c_str());
     return 0;
 }
