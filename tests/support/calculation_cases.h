@@ -20,12 +20,12 @@ inline std::vector<CalculationCase> CalculationCases()
     std::vector<CalculationCase> cases;
     for (std::string line; std::getline(table, line);) {
         if (line.empty() || line[0] == '#') continue;
-        std::vector<std::string> fields;
         std::istringstream row(line);
-        for (std::string field; std::getline(row, field, '\t');) fields.push_back(field);
-        fields.resize(4);
-        if (fields[3] == "input-error") fields[3] = QUORVEL_INPUT_ERROR_TEXT;
-        cases.push_back({fields[0], fields[1], fields[2], fields[3]});
+        CalculationCase c;
+        for (std::string* field : {&c.width, &c.height, &c.diagonal, &c.shown})
+            std::getline(row, *field, '\t');
+        if (c.shown == "input-error") c.shown = QUORVEL_INPUT_ERROR_TEXT;
+        cases.push_back(c);
     }
     return cases;
 }
