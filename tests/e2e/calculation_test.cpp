@@ -7,18 +7,10 @@
 #include "control_io.h"
 #include "dialog_facts.h"
 #include "dialog_fixture.h"
+#include "host_command.h"
 
 namespace e2e {
 namespace {
-
-// The one case table (tests/cases/calculations.tsv), as the boxes take it.
-std::wstring Wide(const std::string& utf8)
-{
-    std::wstring wide(utf8.size(), L'\0');
-    wide.resize(MultiByteToWideChar(CP_UTF8, 0, utf8.data(), static_cast<int>(utf8.size()),
-                                    wide.data(), static_cast<int>(wide.size())));
-    return wide;
-}
 
 enum class Start { EnterInWidth, EnterInHeight, EnterInDiagonal, CalculateButton, Command };
 
@@ -57,19 +49,20 @@ class CalculationTest : public DialogTest, public ::testing::WithParamInterface<
     }
 };
 
+// The one case table (tests/cases/calculations.tsv), by each way.
 TEST_P(CalculationTest, ShowsDensityOfTypedValues)
 {
     for (const CalculationCase& c : CalculationCases()) {
         SCOPED_TRACE(::testing::Message() << "width \"" << c.width << "\", height \"" << c.height
                                           << "\", diagonal \"" << c.diagonal << "\"");
-        Retype(kIdWidth, Wide(c.width));
-        Retype(kIdHeight, Wide(c.height));
-        Retype(kIdDiagonal, Wide(c.diagonal));
+        Retype(kIdWidth, Widened(c.width));
+        Retype(kIdHeight, Widened(c.height));
+        Retype(kIdDiagonal, Widened(c.diagonal));
         StartCalculation(GetParam().start);
         Settle();
-        EXPECT_EQ(TextOf(kIdResult), Wide(c.shown));
+        EXPECT_EQ(TextOf(kIdResult), Widened(c.shown));
         // The boxes are left as typed, whatever the outcome.
-        EXPECT_EQ(TextOf(kIdDiagonal), Wide(c.diagonal));
+        EXPECT_EQ(TextOf(kIdDiagonal), Widened(c.diagonal));
     }
 }
 

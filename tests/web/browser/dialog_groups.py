@@ -21,22 +21,25 @@ OPENING_RESULT = "102"  # for the template's 1920, 1080 and 21.5
 CASES = os.path.join(os.path.dirname(os.path.abspath(__file__)), "../../cases/calculations.tsv")
 
 
-def case_rows(ctx):
-    """The one case table of typed texts and results (tests/cases)."""
-    rows = [line.rstrip("\n").split("\t")[:4] for line in open(CASES, encoding="utf-8")
+def tsv_rows(ctx, path):
+    """Width, height, diagonal and result of each row of a table of cases,
+    the input-error text written out."""
+    rows = [line.rstrip("\n").split("\t")[:4] for line in open(path, encoding="utf-8")
             if not line.startswith("#")]
     return [(w, h, d, ctx.description["inputError"] if r == "input-error" else r)
             for w, h, d, r in rows]
 
 
+def case_rows(ctx):
+    """The one case table of typed texts and results (tests/cases)."""
+    return tsv_rows(ctx, CASES)
+
+
 def golden_rows(ctx, count):
     """Rows of density.tsv whose texts fit the boxes."""
-    limit, error = ctx.description["inputLimit"], ctx.description["inputError"]
-    rows = [line.rstrip("\n").split("\t") for line in open(ctx.golden, encoding="utf-8")
-            if not line.startswith("#")]
-    rows = [r[:4] for r in rows if len(r) >= 4 and all(len(f) <= limit for f in r[:3])]
-    return [(w, h, d, error if r == "input-error" else r)
-            for w, h, d, r in rows[::len(rows) // count]]
+    limit = ctx.description["inputLimit"]
+    rows = [r for r in tsv_rows(ctx, ctx.golden) if all(len(f) <= limit for f in r[:3])]
+    return rows[::len(rows) // count]
 
 
 def opening(ctx, page, check):
