@@ -144,11 +144,10 @@ MESSAGE_WAYS = [("click", "enter"), ("enter", "escape"), ("click", "ok")]
 
 def message_boxes(ctx, page, check):
     page.open()
-    boxes = ctx.description["messageBoxes"]
-    rows = [(b, *MESSAGE_WAYS[(i + j) % 3]) for j, b in enumerate(boxes) for i in range(3)]
-    for box_row, how_open, how_close in rows[:1] if ctx.phone else rows:
-        opener, box_id, icons = box_row["opener"], box_row["box"], box_row["icon"]
-        caption, text = box_row["caption"], box_row["text"]
+    rows = [(box, *MESSAGE_WAYS[(i + j) % 3])
+            for j, box in enumerate(ctx.description["messageBoxes"]) for i in range(3)]
+    for (opener, box_id, caption, text, icons), how_open, how_close in (rows[:1] if ctx.phone
+                                                                      else rows):
         what = f"{box_id} opened by {how_open} on {opener}, closed by {how_close}"
         if how_open == "click":
             page.actions().click(page.element(opener)).perform()

@@ -54,14 +54,14 @@ int main()
         if (box.text != kDefaultColour) colours.push_back(Colour(name, "color", box.text));
         colours.push_back(Colour(name, "backgroundColor", kEditBackground));
     }
-    for (const CommandDescription<char>& command : kCommands) {
-        if (command.kind != CommandKind::Message) continue;
-        boxes.push_back(
-            JsonObject({{"opener", JsonString(ControlOf(command.id).name)},
-                        {"box", JsonString(MessageBoxNameOf(ControlOf(command.id)))},
-                        {"caption", JsonString(command.caption)},
-                        {"text", JsonString(command.text)},
-                        {"icon", command.icon == MessageIcon::Information ? "1" : "0"}}));
+    // Each message box: its opener, its element, caption, text, and whether it shows an icon.
+    for (const CommandDescription<char>& c : kCommands) {
+        const ControlDescription& opener = ControlOf(c.id);
+        if (c.kind == CommandKind::Message)
+            boxes.push_back(
+                JsonArray({JsonString(opener.name), JsonString(MessageBoxNameOf(opener)),
+                           JsonString(c.caption), JsonString(c.text),
+                           c.icon == MessageIcon::Information ? "1" : "0"}));
     }
     for (const LabelColour& label : kLabelColours)
         colours.push_back(Colour(ControlOf(label.id).name, "color", label.text));
