@@ -18,6 +18,7 @@ PHONE = headless_chromium.PHONE
 LIMITED = BOXES[:3]
 TRIGGERS = BOXES + ("button",)  # Enter in any box, the result box too, or a click
 OPENING_RESULT = "102"  # for the template's 1920, 1080 and 21.5
+# The one case table of typed texts and results, for every front-end.
 CASES = os.path.join(os.path.dirname(os.path.abspath(__file__)), "../../cases/calculations.tsv")
 
 
@@ -28,11 +29,6 @@ def tsv_rows(ctx, path):
             if not line.startswith("#")]
     return [(w, h, d, ctx.description["inputError"] if r == "input-error" else r)
             for w, h, d, r in rows]
-
-
-def case_rows(ctx):
-    """The one case table of typed texts and results (tests/cases)."""
-    return tsv_rows(ctx, CASES)
 
 
 def golden_rows(ctx, count):
@@ -99,7 +95,7 @@ def calculate_rows(page, check, rows):
 
 def calculation(ctx, page, check):
     page.open()
-    rows = case_rows(ctx)
+    rows = tsv_rows(ctx, CASES)
     calculate_rows(page, check, rows[:2] if ctx.phone else rows + golden_rows(ctx, 10))
 
 
