@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cstdlib>
+#include <cstring>
 #include <iostream>
 #include <sstream>
 #include <utility>
@@ -16,7 +17,6 @@
 namespace {
 
 using Declarations = std::vector<std::pair<std::string, std::string>>;
-
 
 // The control's own text colour, or kDefaultColour.
 ColourRef TextColourOf(const ControlDescription& control)
@@ -132,8 +132,7 @@ void WriteControlRule(std::ostream& out, const ControlDescription& control)
         declarations.push_back({"line-height", Px(lineHeight)});
     if (const ColourRef colour = TextColourOf(control); colour != kDefaultColour)
         declarations.push_back({"color", CssColour(colour)});
-    if (IsDefaultButton(control))
-        declarations.push_back({"border-color", "var(--focus)"});
+    if (IsDefaultButton(control)) declarations.push_back({"border-color", "var(--focus)"});
     WriteRule(out, Selector(control.name), declarations);
 }
 
@@ -155,8 +154,7 @@ void WriteForcedColours(std::ostream& out)
 {
     out << "@media (forced-colors:active){\n";
     for (const ControlDescription& control : kDialogControls) {
-        if (ReportsClicks(control))
-            WriteRule(out, Selector(control.name), {{"color", "LinkText"}});
+        if (ReportsClicks(control)) WriteRule(out, Selector(control.name), {{"color", "LinkText"}});
     }
     out << "}\n";
 }
@@ -166,8 +164,10 @@ void WriteForcedColours(std::ostream& out)
 // stands level with them.
 void WritePhoneRules(std::ostream& out, const std::string& phoneRules)
 {
-    out << "@media (pointer:coarse) and (max-width:" << kPhoneMaxWidth << "px){\n"
-        << Compact(phoneRules) << '\n';
+    std::string rules = Compact(phoneRules);
+    for (std::size_t at; (at = rules.find("%DIALOG%")) != std::string::npos;)
+        rules.replace(at, std::strlen("%DIALOG%"), kDialogName);
+    out << "@media (pointer:coarse) and (max-width:" << kPhoneMaxWidth << "px){\n" << rules << '\n';
     for (const ControlDescription& control : kDialogControls) {
         const PhonePlace& place = RowOf(kPhonePlaces, control.id, "phone place");
         const std::string row = std::to_string(place.row);
