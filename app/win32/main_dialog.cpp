@@ -3,12 +3,18 @@
 // ends on WM_CLOSE only (Esc's IDCANCEL is ignored).
 #include "app/win32/main_dialog.h"
 
-#include "app/calculate_command.h"
 #include "app/dialog_description.h"
+#include "app/grammar_byte.h"
 #include "app/win32/wide_texts.h"
+#include "core/density.h"
 #include "res/resource.h"
 
 namespace {
+
+// Holds the characters of the diagonal the calculation reads, and the NUL.
+constexpr int kDiagonalBufferSize = kDiagonalTextLength + 1;
+// "%d" of any 32-bit integer: "-2147483648" and the NUL.
+constexpr int kDensityTextSize = 12;
 
 // The edit boxes' background. Made on first use and released with the dialog,
 // so repainting never makes another.
@@ -19,24 +25,33 @@ int IdOf(HWND control)
     return static_cast<int>(GetWindowLongW(control, GWL_ID));
 }
 
-// Room for more of a box's text than the calculate command reads of it.
-constexpr int kBoxTextCapacity = 64;
+// The diagonal as the reader sees it, up to the NUL that ends the box's text.
+void ReadDiagonal(HWND dialog, char (&diagonal)[kDiagonalBufferSize])
+{
+    wchar_t typed[kDiagonalBufferSize] = {};
+    GetDlgItemTextW(dialog, IDC_DIAGONAL, typed, kDiagonalBufferSize);
+    int length = 0;
+    for (; length < kDiagonalTextLength && typed[length] != 0; ++length) {
+        diagonal[length] = GrammarByteOf(typed[length]);
+    }
+    diagonal[length] = '\0';
+}
 
-// The calculate command the Linux window and the page run too
-// (app/calculate_command.h), on the boxes' texts as the dialog holds them.
 void Calculate(HWND dialog)
 {
-    wchar_t texts[kInputBoxes][kBoxTextCapacity];
-    BoxText boxes[kInputBoxes];
-    for (int i = 0; i < kInputBoxes; ++i) {
-        const int length =
-            static_cast<int>(GetDlgItemTextW(dialog, kBoxes[i].id, texts[i], kBoxTextCapacity));
-        boxes[i] = {reinterpret_cast<const char16_t*>(texts[i]), length};
+    const UINT width = GetDlgItemInt(dialog, IDC_WIDTH, nullptr, FALSE);
+    const UINT height = GetDlgItemInt(dialog, IDC_HEIGHT, nullptr, FALSE);
+    char diagonal[kDiagonalBufferSize];
+    ReadDiagonal(dialog, diagonal);
+
+    const DensityResult result = CalculateDensity(width, height, diagonal);
+    if (result.kind == DensityKind::InputError) {
+        SetDlgItemTextW(dialog, IDC_RESULT, kInputErrorText);
+        return;
     }
-    const ResultBoxText result = CalculateCommand(boxes[0], boxes[1], boxes[2]);
-    wchar_t shown[kResultTextCapacity + 1] = {};
-    MultiByteToWideChar(CP_UTF8, 0, result.bytes, result.length, shown, kResultTextCapacity);
-    SetDlgItemTextW(dialog, IDC_RESULT, shown);
+    wchar_t text[kDensityTextSize];
+    wsprintfW(text, L"%d", result.density);
+    SetDlgItemTextW(dialog, IDC_RESULT, text);
 }
 
 void OnInitDialog(HWND dialog)

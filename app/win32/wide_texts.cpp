@@ -10,3 +10,5 @@
 const CommandDescription<wchar_t> kWideCommands[] = {
     QUORVEL_DIALOG_COMMANDS(QUORVEL_WIDE_COMMAND_ENTRY)};
 #undef QUORVEL_WIDE_COMMAND_ENTRY
+
+const wchar_t kInputErrorText[] = L"" QUORVEL_INPUT_ERROR_TEXT;

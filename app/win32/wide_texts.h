@@ -7,3 +7,4 @@
 #include "app/dialog_description.h"
 
 extern const CommandDescription<wchar_t> kWideCommands[std::size(kCommands)];
+extern const wchar_t kInputErrorText[];
