@@ -1,7 +1,6 @@
-// The calculate command every front-end runs (the Windows program, the Linux
+// The calculate command for a front-end without a dialog manager (the Linux
 // program, the web page): the three boxes' texts as the front-end holds them,
-// read as GetDlgItemInt and the diagonal's reader read them, and the result
-// box's new text.
+// read as the Windows program reads its boxes, and the result box's new text.
 #pragma once
 
 // A box's text: UTF-16 units and their count, NUL units included.
