@@ -9,7 +9,7 @@
 // UTF-8: the label's text, then a space and the detail where there is one.
 inline std::string AccessibleNameOf(const BoxDescription& box)
 {
-    std::string name = box.label;
+    std::string name = LabelOf(box.label).text;
     if (box.detail) name += std::string(" ") + box.detail;
     return name;
 }

@@ -14,6 +14,7 @@
 
 #include "app/accessible_name.h"
 #include "app/dialog_description.h"
+#include "app/qt/accessible_roles.h"
 #include "app/qt/click_watcher.h"
 #include "app/qt/commands.h"
 #include "app/qt/stand_in_font.h"
@@ -24,20 +25,6 @@ namespace {
 
 // Where each control keeps its template id.
 constexpr char kIdProperty[] = "quorvelControlId";
-
-using CommandFunction = void (*)(QWidget* window);
-
-// The command each clickable control runs, by id.
-struct Command {
-    int id;
-    CommandFunction run;
-};
-
-constexpr Command kCommands[] = {
-    {IDC_CALCULATE, Calculate},
-    {IDC_ABOUT, ShowAbout},
-    {IDC_CONTACT, ShowContactNotice},
-};
 
 // The window icon's sizes (app/qt/CMakeLists.txt): those a title bar and a
 // task switcher draw. Launchers take the larger ones from the icon theme;
@@ -61,7 +48,7 @@ QWidget* CreateEdit(const ControlDescription& control, QWidget* window)
 {
     const BoxDescription& box = BoxOf(control.id);
     auto* edit = new QLineEdit(UiText(control.text), window);
-    if (control.style & kEsCenter) edit->setAlignment(Qt::AlignCenter);
+    if (IsCentred(control)) edit->setAlignment(Qt::AlignCenter);
     if (box.limit != kNoLimit) edit->setMaxLength(box.limit);
     SetColour(edit, QPalette::Base, kEditBackground);
     SetColour(edit, QPalette::Text, box.text);
@@ -74,12 +61,12 @@ QWidget* CreateEdit(const ControlDescription& control, QWidget* window)
 QWidget* CreateButton(const ControlDescription& control, QWidget* window)
 {
     auto* button = new QPushButton(UiText(control.text), window);
-    button->setDefault((control.style & kBsTypeMask) == kBsDefPushButton);
+    button->setDefault(IsDefaultButton(control));
     // Enter on a focused button presses it, as on the Windows dialog.
     button->setAutoDefault(true);
-    if (const Command* command = FindRow(kCommands, control.id)) {
+    if (const CommandDescription<char>* command = FindRow(kCommands, control.id)) {
         QObject::connect(button, &QPushButton::clicked, window,
-                         [window, run = command->run] { run(window); });
+                         [window, command] { RunCommand(window, *command); });
     }
     return button;
 }
@@ -87,18 +74,19 @@ QWidget* CreateButton(const ControlDescription& control, QWidget* window)
 QWidget* CreateLabel(const ControlDescription& control, QWidget* window)
 {
     auto* label = new QLabel(UiText(control.text), window);
-    const Qt::Alignment across =
-        (control.style & kSsTypeMask) == kSsCenter ? Qt::AlignHCenter : Qt::AlignLeft;
-    label->setAlignment(across |
-                        (control.style & kSsCenterImage ? Qt::AlignVCenter : Qt::AlignTop));
+    label->setAlignment((IsCentred(control) ? Qt::AlignHCenter : Qt::AlignLeft) |
+                        (IsCentredDown(control) ? Qt::AlignVCenter : Qt::AlignTop));
     // Labels draw over the window's own background.
     label->setAutoFillBackground(false);
     if (const LabelColour* colour = FindRow(kLabelColours, control.id))
         SetColour(label, QPalette::WindowText, colour->text);
-    if (control.style & kSsNotify) {
+    const CommandDescription<char>* command = FindRow(kCommands, control.id);
+    if (ReportsClicks(control) && command) {
         label->setCursor(Qt::PointingHandCursor);
-        if (const Command* command = FindRow(kCommands, control.id))
-            new ClickWatcher(label, [window, run = command->run] { run(window); });
+        QWidget* stop =
+            (new ClickWatcher(label, [window, command] { RunCommand(window, *command); }))->Stop();
+        stop->setAccessibleName(label->text());
+        SetAccessibleRole(stop, QAccessible::Button);
     }
     return label;
 }
@@ -144,6 +132,7 @@ std::unique_ptr<QWidget> CreateCalculatorWindow()
 {
     auto window = std::make_unique<QWidget>(nullptr, kDialogWindowFlags);
     window->setWindowTitle(UiText(kDialog.caption));
+    SetAccessibleRole(window.get(), QAccessible::Dialog);
     window->setWindowIcon(ProgramIcon());
     window->setFont(LoadDialogFont());
     SetColour(window.get(), QPalette::Window, kDialogBackground);

@@ -49,15 +49,6 @@ void TranslateQtTexts()
         QCoreApplication::installTranslator(translator);
 }
 
-void ShowMessage(QWidget* window, const char* caption, const char* text, QMessageBox::Icon icon)
-{
-    TranslateQtTexts();
-    QMessageBox box(icon, UiText(caption), UiText(text), QMessageBox::Ok, window);
-    QObject::connect(new QShortcut(QKeySequence::Copy, &box), &QShortcut::activated, &box,
-                     [&box] { QApplication::clipboard()->setText(CopyOf(box)); });
-    box.exec();
-}
-
 }  // namespace
 
 void Calculate(QWidget* window)
@@ -69,12 +60,14 @@ void Calculate(QWidget* window)
     Box(window, IDC_RESULT)->setText(QString::fromUtf8(result.bytes, result.length));
 }
 
-void ShowAbout(QWidget* window)
+void RunCommand(QWidget* window, const CommandDescription<char>& command)
 {
-    ShowMessage(window, QUORVEL_ABOUT_CAPTION, QUORVEL_ABOUT_TEXT, QMessageBox::Information);
-}
-
-void ShowContactNotice(QWidget* window)
-{
-    ShowMessage(window, QUORVEL_CONTACT_CAPTION, QUORVEL_CONTACT_NOTICE, QMessageBox::NoIcon);
+    if (command.kind == CommandKind::Calculate) return Calculate(window);
+    TranslateQtTexts();
+    const QMessageBox::Icon icon =
+        command.icon == MessageIcon::Information ? QMessageBox::Information : QMessageBox::NoIcon;
+    QMessageBox box(icon, UiText(command.caption), UiText(command.text), QMessageBox::Ok, window);
+    QObject::connect(new QShortcut(QKeySequence::Copy, &box), &QShortcut::activated, &box,
+                     [&box] { QApplication::clipboard()->setText(CopyOf(box)); });
+    box.exec();
 }

@@ -1,11 +1,11 @@
-// The calculator dialog: limits and colours its boxes, calculates the density
-// on IDC_CALCULATE (also once while opening), shows the About box and the
-// contact notice, and ends on WM_CLOSE only (Esc's IDCANCEL is ignored).
+// The calculator dialog: limits and colours its boxes, runs each control's
+// command from the description (the calculation also once while opening), and
+// ends on WM_CLOSE only (Esc's IDCANCEL is ignored).
 #include "app/win32/main_dialog.h"
 
 #include "app/dialog_description.h"
 #include "app/grammar_byte.h"
-#include "app/win32/texts.h"
+#include "app/win32/wide_texts.h"
 #include "core/density.h"
 #include "res/resource.h"
 
@@ -18,7 +18,7 @@ constexpr int kDensityTextSize = 12;
 
 // The edit boxes' background. Made on first use and released with the dialog,
 // so repainting never makes another.
-HBRUSH whiteEditBrush = nullptr;
+HBRUSH editBackgroundBrush = nullptr;
 
 int IdOf(HWND control)
 {
@@ -71,8 +71,8 @@ INT_PTR OnCtlColorEdit(HDC dc, HWND control)
 {
     const BoxDescription* box = FindRow(kBoxes, IdOf(control));
     if (box && box->text != kDefaultColour) SetTextColor(dc, box->text);
-    if (!whiteEditBrush) whiteEditBrush = CreateSolidBrush(kEditBackground);
-    return reinterpret_cast<INT_PTR>(whiteEditBrush);
+    if (!editBackgroundBrush) editBackgroundBrush = CreateSolidBrush(kEditBackground);
+    return reinterpret_cast<INT_PTR>(editBackgroundBrush);
 }
 
 INT_PTR OnCtlColorStatic(HDC dc, HWND control)
@@ -85,27 +85,19 @@ INT_PTR OnCtlColorStatic(HDC dc, HWND control)
     return reinterpret_cast<INT_PTR>(GetStockObject(NULL_BRUSH));
 }
 
+// The command of the control that sent it (app/dialog_description.h).
 void OnCommand(HWND dialog, WPARAM wParam)
 {
-    switch (LOWORD(wParam)) {
-        case IDC_CALCULATE:
-            Calculate(dialog);
-            break;
-        case IDC_ABOUT:
-            MessageBoxW(dialog, kAboutText, kAboutCaption, MB_ICONINFORMATION);
-            break;
-        case IDC_CONTACT:
-            MessageBoxW(dialog, kContactNotice, kContactCaption, MB_OK);
-            break;
-        default:
-            break;
-    }
+    const CommandDescription<wchar_t>* command = FindRow(kWideCommands, LOWORD(wParam));
+    if (!command) return;
+    if (command->kind == CommandKind::Calculate) return Calculate(dialog);
+    MessageBoxW(dialog, command->text, command->caption, static_cast<UINT>(command->icon));
 }
 
 void OnDestroy()
 {
-    if (whiteEditBrush) DeleteObject(whiteEditBrush);
-    whiteEditBrush = nullptr;
+    if (editBackgroundBrush) DeleteObject(editBackgroundBrush);
+    editBackgroundBrush = nullptr;
 }
 
 }  // namespace

@@ -5,7 +5,7 @@
   start-up - navigation to the page's first paint showing "102": the later of
              its first contentful paint and the moment its result box holds
              "102" (from the first response on where the markup holds it,
-             else the module's quorvel-ready mark), against the fair floor's
+             else the page's one performance mark), against the fair floor's
              first contentful paint: the same markup and stylesheet with no
              script, no module and no web font. For context, navigation to
              the module's first "102" against the load event of an empty page.
@@ -33,7 +33,7 @@ EMPTY = '<!DOCTYPE html><html lang="en"><meta charset="utf-8"><title>empty</titl
 WORKER_READY = "navigator.serviceWorker.ready.then(() => arguments[0]())"
 # Quorvel, once both its first paint and the module's first result are in:
 # [first paint showing "102", the module's "102"].
-READY_AT = """const ready = performance.getEntriesByName('quorvel-ready')[0];
+READY_AT = """const ready = performance.getEntriesByType('mark')[0];
 const paint = performance.getEntriesByName('first-contentful-paint')[0];
 const inMarkup = document.getElementById('IDC_RESULT').defaultValue === '102';
 return ready && paint && [Math.max(paint.startTime, inMarkup ? 0 : ready.startTime),

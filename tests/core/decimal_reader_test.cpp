@@ -53,13 +53,16 @@ TEST_P(GrammarTest, AcceptsOrRefuses)
 
 INSTANTIATE_TEST_SUITE_P(Texts, GrammarTest, testing::ValuesIn(kGrammarCases));
 
-struct ValueCase {
+struct BitsCase {
     const char* text;
     Extended nearest;  // the Extended nearest to the decimal value (MPFR)
     int units;         // the reader's result, in units from `nearest`
 };
 
-const ValueCase kValues[] = {
+// Values carry the error of their powers of ten. Integers of up to 18
+// significant digits load exactly, however many leading zeros stand before
+// them. Past the top of the range is infinity.
+const BitsCase kBits[] = {
     {"21.5", MakeExtended(0x4003, 0xAC00000000000000u), 0},
     {"5.5", MakeExtended(0x4001, 0xB000000000000000u), 0},
     {"2.5", MakeExtended(0x4000, 0xA000000000000000u), 0},
@@ -75,62 +78,36 @@ const ValueCase kValues[] = {
     {"5.e2", MakeExtended(0x4007, 0xFA00000000000000u), -1},
     {"1e3", MakeExtended(0x4008, 0xFA00000000000000u), -8},
     {"1e-3", MakeExtended(0x3FF5, 0x83126E978D4FDF3Bu), 4},
+    {"123456789012345678", ExtendedOfInteger(123456789012345678u), 0},
+    {"999999999999999999", ExtendedOfInteger(999999999999999999u), 0},
+    {"-100000000000000000", ExtendedOfInteger(100000000000000000u, true), 0},
+    {"+000000000000000000000001", ExtendedOfInteger(1), 0},
+    {"0000000000000000000000987654321098765432", ExtendedOfInteger(987654321098765432u), 0},
+    {"1920", ExtendedOfInteger(1920), 0},
+    {"  -7", ExtendedOfInteger(7, true), 0},
+    {"123456789012345678.", ExtendedOfInteger(123456789012345678u), 0},
+    {"12345678901234567.0000000000000000000000", ExtendedOfInteger(12345678901234567u), 0},
+    {"12e4931", kPositiveInfinity, 0},
+    {"99e4931", kPositiveInfinity, 0},
+    {"-99e4931", kNegativeInfinity, 0},
 };
 
-void PrintTo(const ValueCase& c, std::ostream* out) { *out << Quoted(c.text); }
+void PrintTo(const BitsCase& c, std::ostream* out) { *out << Quoted(c.text); }
 
-class ValueTest : public testing::TestWithParam<ValueCase> {};
+class BitsTest : public testing::TestWithParam<BitsCase> {};
 
-TEST_P(ValueTest, CarriesThePowersOfTensError)
+TEST_P(BitsTest, ReadsToTheseBits)
 {
-    const ValueCase& c = GetParam();
+    const BitsCase& c = GetParam();
     const Reading r = Read(c.text);
     ASSERT_TRUE(r.accepted);
     EXPECT_EQ(HexOf(r.value), HexOf(OffsetByUnits(c.nearest, c.units)));
 }
 
-INSTANTIATE_TEST_SUITE_P(Texts, ValueTest, testing::ValuesIn(kValues));
+INSTANTIATE_TEST_SUITE_P(Texts, BitsTest, testing::ValuesIn(kBits));
 
-struct IntegerCase {
-    const char* text;
-    std::uint64_t value;
-    bool negative;
-};
-
-// Integers of up to 18 significant digits load exactly, however many
-// leading zeros stand before them.
-const IntegerCase kIntegers[] = {
-    {"123456789012345678", 123456789012345678u, false},
-    {"999999999999999999", 999999999999999999u, false},
-    {"-100000000000000000", 100000000000000000u, true},
-    {"+000000000000000000000001", 1, false},
-    {"0000000000000000000000987654321098765432", 987654321098765432u, false},
-    {"1920", 1920, false},
-    {"  -7", 7, true},
-    {"123456789012345678.", 123456789012345678u, false},
-    {"12345678901234567.0000000000000000000000", 12345678901234567u, false},
-};
-
-void PrintTo(const IntegerCase& c, std::ostream* out) { *out << Quoted(c.text); }
-
-class IntegerTest : public testing::TestWithParam<IntegerCase> {};
-
-TEST_P(IntegerTest, LoadsExactly)
+TEST(ReadDecimalRange, TopBinadeAndADenormal)
 {
-    const IntegerCase& c = GetParam();
-    const Reading r = Read(c.text);
-    ASSERT_TRUE(r.accepted);
-    EXPECT_EQ(HexOf(r.value), HexOf(ExtendedOfInteger(c.value, c.negative)));
-}
-
-INSTANTIATE_TEST_SUITE_P(Texts, IntegerTest, testing::ValuesIn(kIntegers));
-
-TEST(ReadDecimalRange, OverflowGivesInfinityAndUnderflowADenormal)
-{
-    EXPECT_EQ(HexOf(Read("12e4931").value), HexOf(kPositiveInfinity));
-    EXPECT_EQ(HexOf(Read("99e4931").value), HexOf(kPositiveInfinity));
-    EXPECT_EQ(HexOf(Read("-99e4931").value), HexOf(kNegativeInfinity));
-
     const Reading large = Read("11e4931");
     ASSERT_TRUE(large.accepted);
     EXPECT_EQ(SignAndExponentOf(large.value), 0x7FFE) << "about 1.1e4932 is the top binade";
@@ -156,7 +133,7 @@ TEST(ReadDecimalModes, HandBackReturnsTheValueWithoutTouchingTheDestination)
 {
     const DecimalReading reading = ReadDecimalHandBack("21.5");
     EXPECT_NE(reading.status, 0u);
-    EXPECT_EQ(HexOf(reading.value), HexOf(MakeExtended(0x4003, 0xAC00000000000000u)));
+    EXPECT_EQ(HexOf(reading.value), HexOf(kBits[0].nearest));
     EXPECT_EQ(ReadDecimalHandBack("21,5").status, 0u);
 
     Extended destination = kUntouched;

@@ -4,6 +4,7 @@
 // res/texts.h (UTF-8) and made UTF-16 here by the compiler.
 #pragma once
 
+#include "app/dialog_description.h"
 #include "res/texts.h"
 
 namespace e2e {
@@ -22,15 +23,7 @@ constexpr int kIdDiagonal = 112;
 
 constexpr const wchar_t* kDialogCaption = L"Quorvel";
 constexpr const wchar_t* kDialogClass = L"#32770";
-constexpr const wchar_t* kAboutCaption = L"" QUORVEL_ABOUT_CAPTION;
 constexpr const wchar_t* kContactCaption = L"" QUORVEL_CONTACT_CAPTION;
 constexpr const wchar_t* kInputError = L"" QUORVEL_INPUT_ERROR_TEXT;
-
-// The three input boxes take at most this many characters.
-constexpr int kInputLimit = 4;
-
-// The box texts; a single carriage return starts a new row.
-constexpr const wchar_t* kAboutText = L"" QUORVEL_ABOUT_TEXT;
-constexpr const wchar_t* kContactNotice = L"" QUORVEL_CONTACT_NOTICE;
 
 }  // namespace e2e

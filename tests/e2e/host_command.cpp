@@ -38,15 +38,6 @@ std::wstring Quoted(const std::wstring& arg)
     return out + L"\"";
 }
 
-std::wstring Widened(const std::string& text)
-{
-    int n = MultiByteToWideChar(CP_UTF8, 0, text.c_str(), -1, nullptr, 0);
-    std::wstring wide(static_cast<size_t>(n), L'\0');
-    MultiByteToWideChar(CP_UTF8, 0, text.c_str(), -1, wide.data(), n);
-    wide.resize(static_cast<size_t>(n - 1));
-    return wide;
-}
-
 std::string StatusFileName()
 {
     static int serial = 0;
@@ -82,6 +73,15 @@ std::string ReadAll(const std::wstring& path)
 }
 
 }  // namespace
+
+std::wstring Widened(const std::string& text)
+{
+    int n = MultiByteToWideChar(CP_UTF8, 0, text.c_str(), -1, nullptr, 0);
+    std::wstring wide(static_cast<size_t>(n), L'\0');
+    MultiByteToWideChar(CP_UTF8, 0, text.c_str(), -1, wide.data(), n);
+    wide.resize(static_cast<size_t>(n - 1));
+    return wide;
+}
 
 std::wstring DosPathOf(const std::string& unixPath)
 {

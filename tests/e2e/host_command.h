@@ -19,4 +19,7 @@ HostResult RunOnHost(const std::vector<std::string>& argv, unsigned timeoutMs = 
 // The Windows name under which this Wine prefix sees a host path.
 std::wstring DosPathOf(const std::string& unixPath);
 
+// UTF-8 made UTF-16.
+std::wstring Widened(const std::string& text);
+
 }  // namespace e2e

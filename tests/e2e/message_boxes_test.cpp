@@ -1,9 +1,9 @@
-// The About box behind the About button and the contact notice behind the
-// contact line: caption, exact text row by row, icon, and back to the dialog.
+// The message boxes behind the controls that open one (app/dialog_description.h).
 #include <regex>
 #include <string>
 #include <vector>
 
+#include "app/win32/wide_texts.h"
 #include "control_io.h"
 #include "dialog_facts.h"
 #include "dialog_fixture.h"
@@ -27,42 +27,42 @@ std::vector<std::wstring> RowsOf(const std::wstring& text)
     }
 }
 
-TEST_F(MessageBoxesTest, AboutButtonShowsAboutTextWithInformationIcon)
-{
-    PostClick(Control(kIdAbout));
-    HWND box = WaitForBox(kAboutCaption);
-    ASSERT_NE(box, nullptr) << "no box \"关于\" appeared";
-    EXPECT_EQ(GetWindow(box, GW_OWNER), dialog_);
-    EXPECT_EQ(BoxText(box), kAboutText);
-    // Each single carriage return starts a new row on the screen.
-    EXPECT_EQ(RowsShown(box), RowsWhenBrokenAt(box, RowsOf(kAboutText)));
-    EXPECT_EQ(StockIconShown(box), IDI_INFORMATION);
-    EXPECT_TRUE(DismissBox(box));
-    Settle();
-    EXPECT_TRUE(IsWindowEnabled(dialog_));
-    EXPECT_EQ(TextOf(kIdResult), L"102");
-}
-
-// The eighth row: an account number, then the maker's name in parentheses
-// (ASCII or full-width).
+// The eighth row of the contact notice: an account number, then the maker's
+// name in parentheses (ASCII or full-width).
 const std::wregex kMakerRow(L"[0-9]{5,}\\s*[(（][^()（）\\r\\n]+[)）]");
 
-TEST_F(MessageBoxesTest, ContactLineShowsContactNoticeWithoutIcon)
+// Each message box of the commands table, opened by a click on its button or
+// by its label's notification: caption, exact text row by row, icon, owner,
+// and back to the dialog.
+TEST_F(MessageBoxesTest, EachControlShowsItsMessageBox)
 {
-    PostCommand(dialog_, kIdContact, STN_CLICKED);
-    HWND box = WaitForBox(kContactCaption);
-    ASSERT_NE(box, nullptr) << "no box \"你好\" appeared";
-    EXPECT_EQ(GetWindow(box, GW_OWNER), dialog_);
-    EXPECT_EQ(BoxText(box), kContactNotice);
-    const std::vector<std::wstring> rows = RowsOf(kContactNotice);
-    ASSERT_EQ(rows.size(), 8u);
-    EXPECT_TRUE(std::regex_match(rows.back(), kMakerRow))
-        << "eighth row: " << ::testing::PrintToString(rows.back());
-    EXPECT_EQ(RowsShown(box), RowsWhenBrokenAt(box, rows));
-    EXPECT_FALSE(ShowsIcon(box));
-    EXPECT_TRUE(DismissBox(box));
-    Settle();
-    EXPECT_TRUE(IsWindowEnabled(dialog_));
+    for (const CommandDescription<wchar_t>& command : kWideCommands) {
+        if (command.kind != CommandKind::Message) continue;
+        SCOPED_TRACE(command.id);
+        if (ControlOf(command.id).windowClass == ControlClass::Button)
+            PostClick(Control(command.id));
+        else
+            PostCommand(dialog_, command.id, STN_CLICKED);
+        HWND box = WaitForBox(command.caption);
+        ASSERT_NE(box, nullptr) << "no box appeared";
+        EXPECT_EQ(GetWindow(box, GW_OWNER), dialog_);
+        EXPECT_EQ(BoxText(box), command.text);
+        // Each single carriage return starts a new row on the screen.
+        const std::vector<std::wstring> rows = RowsOf(command.text);
+        EXPECT_EQ(RowsShown(box), RowsWhenBrokenAt(box, rows));
+        if (command.icon == MessageIcon::Information)
+            EXPECT_EQ(StockIconShown(box), IDI_INFORMATION);
+        else
+            EXPECT_FALSE(ShowsIcon(box));
+        if (command.id == kIdContact) {
+            ASSERT_EQ(rows.size(), 8u);
+            EXPECT_TRUE(std::regex_match(rows.back(), kMakerRow)) << rows.back().size();
+        }
+        EXPECT_TRUE(DismissBox(box));
+        Settle();
+        EXPECT_TRUE(IsWindowEnabled(dialog_));
+        EXPECT_EQ(TextOf(kIdResult), L"102");
+    }
 }
 
 }  // namespace

@@ -12,16 +12,16 @@
 #include <QScreen>
 #include <QTest>
 #include <cmath>
+#include <functional>
+#include <vector>
 
 #include "app/dialog_description.h"
 #include "app/dialog_units.h"
 #include "app/qt/calculator_window.h"
-#include "res/version.h"
+#include "calculation_cases.h"
 #include "window_driver.h"
 
 namespace {
-
-const QString kInputError = QStringLiteral("输入错误");
 
 class WindowTest : public ::testing::Test {
    protected:
@@ -80,12 +80,14 @@ TEST_F(WindowTest, EveryControlStandsAtItsTemplateRectangle)
     }
 }
 
+// The contact line, a label that reports clicks, is the stop after 关于.
 TEST_F(WindowTest, TabWalksTheTemplateOrderAndEscLeavesTheWindowOpen)
 {
-    const int order[] = {IDC_HEIGHT, IDC_DIAGONAL, IDC_CALCULATE, IDC_RESULT, IDC_ABOUT, IDC_WIDTH};
+    const int order[] = {IDC_HEIGHT, IDC_DIAGONAL, IDC_CALCULATE, IDC_RESULT,
+                         IDC_ABOUT,  IDC_CONTACT,  IDC_WIDTH};
     for (int id : order) {
         PressKey(QApplication::focusWidget(), Qt::Key_Tab);
-        EXPECT_EQ(QApplication::focusWidget(), FindControl(window.get(), id)) << id;
+        EXPECT_TRUE(FindControl(window.get(), id)->hasFocus()) << id;
     }
     box(IDC_RESULT)->setText(QStringLiteral("x"));
     PressKey(QApplication::focusWidget(), Qt::Key_Escape);
@@ -93,31 +95,43 @@ TEST_F(WindowTest, TabWalksTheTemplateOrderAndEscLeavesTheWindowOpen)
     EXPECT_EQ(box(IDC_RESULT)->text(), QStringLiteral("x"));
 }
 
+// As a screen reader meets them: the window a dialog with its caption, the
+// contact line a button that opens a notice.
+TEST_F(WindowTest, AnnouncesADialogAndTheContactLineAsAButton)
+{
+    const QAccessibleInterface* dialog = QAccessible::queryAccessibleInterface(window.get());
+    EXPECT_EQ(dialog->role(), QAccessible::Dialog);
+    EXPECT_EQ(dialog->text(QAccessible::Name), QString::fromUtf8(kDialog.caption));
+    const QWidget* line = FindControl(window.get(), IDC_CONTACT);
+    QAccessibleInterface* contact = QAccessible::queryAccessibleInterface(line->focusProxy());
+    EXPECT_EQ(contact->role(), QAccessible::Button);
+    EXPECT_EQ(contact->text(QAccessible::Name), QString::fromUtf8(ControlOf(IDC_CONTACT).text));
+    EXPECT_EQ(contact->rect(), line->rect().translated(line->mapToGlobal(QPoint())));
+    EXPECT_TRUE(contact->state().focusable && contact->state().hasPopup);
+    EXPECT_TRUE(contact->actionInterface()->actionNames().contains(
+        QAccessibleActionInterface::pressAction()));
+}
+
 TEST_F(WindowTest, BoxesCarryTheirLabelsAsAccessibleNamesAndTheirColours)
 {
-    const struct {
-        int box;
-        int label;
-        QColor text;
-    } rows[] = {
-        {IDC_WIDTH, IDC_LABEL_RESOLUTION, QColor(0, 0, 255)},
-        {IDC_HEIGHT, IDC_LABEL_RESOLUTION, QColor(0, 0, 255)},
-        {IDC_DIAGONAL, IDC_LABEL_SIZE, QColor(255, 0, 0)},
-        {IDC_RESULT, IDC_LABEL_PPI, QApplication::palette().color(QPalette::Text)},
+    const auto colour = [](ColourRef c) {
+        return c == kDefaultColour ? QApplication::palette().color(QPalette::Text)
+                                   : QColor(RedOf(c), GreenOf(c), BlueOf(c));
     };
-    for (const auto& row : rows) {
-        SCOPED_TRACE(row.box);
+    for (const BoxDescription& row : kBoxes) {
+        SCOPED_TRACE(row.id);
         const QString label = qobject_cast<QLabel*>(FindControl(window.get(), row.label))->text();
         const QString name =
-            QAccessible::queryAccessibleInterface(box(row.box))->text(QAccessible::Name);
+            QAccessible::queryAccessibleInterface(box(row.id))->text(QAccessible::Name);
         EXPECT_TRUE(name.startsWith(label)) << name.toStdString();
-        EXPECT_EQ(box(row.box)->palette().color(QPalette::Text), row.text);
-        EXPECT_EQ(box(row.box)->palette().color(QPalette::Base), QColor(Qt::white));
+        EXPECT_EQ(box(row.id)->palette().color(QPalette::Text), colour(row.text));
+        EXPECT_EQ(box(row.id)->palette().color(QPalette::Base), colour(kEditBackground));
     }
     EXPECT_NE(QAccessible::queryAccessibleInterface(box(IDC_WIDTH))->text(QAccessible::Name),
               QAccessible::queryAccessibleInterface(box(IDC_HEIGHT))->text(QAccessible::Name));
     const QWidget* contact = FindControl(window.get(), IDC_CONTACT);
-    EXPECT_EQ(contact->palette().color(QPalette::WindowText), QColor(123, 189, 255));
+    EXPECT_EQ(contact->palette().color(QPalette::WindowText),
+              colour(RowOf(kLabelColours, IDC_CONTACT, "label colour").text));
     EXPECT_FALSE(contact->autoFillBackground());
 }
 
@@ -150,55 +164,27 @@ TEST_F(WindowTest, FourCharacterLimitWhenTypingAndPasting)
     EXPECT_EQ(box(IDC_RESULT)->text(), longText);
 }
 
-// The boxes are read as the Windows program reads them: width and height as
-// GetDlgItemInt (unsigned) under Wine gives them, the first nine bytes of the
-// diagonal. Expected densities are worked out by hand from
-// round(sqrt(w^2 + h^2) / d); "-5" reads as 2^32 - 5, which squares as -5.
+// The one case table (tests/cases/calculations.tsv), by each way a
+// calculation starts: the button, or Enter in any box.
 TEST_F(WindowTest, CalculatesOnTheButtonAndOnEnterInEveryBox)
 {
-    const struct {
-        const char* width;
-        const char* height;
-        const char* diagonal;
-        const char* shown;
-    } rows[] = {
-        {"2560", "1440", "27", "109"},
-        {"1920", "1080", "21.5", "102"},
-        {"205", "0", "2", "102"},
-        {"207", "0", "2", "104"},
-        {"", "", "5", "0"},
-        {"1920", "1080", "", "输入错误"},
-        {"1920", "1080", "21,5", "输入错误"},
-        {"1920", "1080", "0", "输入错误"},
-        {"1920", "1080", "-0", "输入错误"},
-        {"1920", "1080", "0.0", "输入错误"},
-        {"1920", "1080", "-5", "输入错误"},
-        {"1920", "1080", "1e-9", "输入错误"},
-        {"-5", "1080", "21.5", "50"},
-        {"12ab", "5", "1", "13"},
-        {"+5", " 12", "1", "13"},
-        {"５", "12", "1", "12"},
-        {"3000", "4000", "1e3", "5"},
-        {"30", "40", "1.0e", "输入错误"},
-        {"30", "40", "10中", "输入错误"},
-    };
     const auto triggers = {IDC_CALCULATE, IDC_WIDTH, IDC_HEIGHT, IDC_DIAGONAL, IDC_RESULT};
-    for (const auto& row : rows) {
+    for (const CalculationCase& row : CalculationCases()) {
         for (int trigger : triggers) {
             SCOPED_TRACE(testing::Message() << row.width << "/" << row.height << "/" << row.diagonal
                                             << " by " << trigger);
-            const std::pair<int, const char*> texts[] = {
+            const std::pair<int, const std::string&> texts[] = {
                 {IDC_WIDTH, row.width}, {IDC_HEIGHT, row.height}, {IDC_DIAGONAL, row.diagonal}};
             for (const auto& [id, text] : texts) {
                 ClearBox(box(id));
-                TypeText(box(id), QString::fromUtf8(text));
+                TypeText(box(id), QString::fromStdString(text));
             }
             box(IDC_RESULT)->clear();
             if (trigger == IDC_CALCULATE)
                 ClickControl(window.get(), IDC_CALCULATE);
             else
                 PressKey(box(trigger), Qt::Key_Return);
-            EXPECT_EQ(box(IDC_RESULT)->text(), QString::fromUtf8(row.shown));
+            EXPECT_EQ(box(IDC_RESULT)->text(), QString::fromStdString(row.shown));
         }
     }
 }
@@ -212,7 +198,8 @@ TEST_F(WindowTest, PastedNulIsACharacterOutsideTheGrammar)
         QString width, height, diagonal;
         const char* shown;
     } rows[] = {
-        {QStringLiteral(u"1920"), QStringLiteral(u"1080"), QStringLiteral(u"12\0 3"), "输入错误"},
+        {QStringLiteral(u"1920"), QStringLiteral(u"1080"), QStringLiteral(u"12\0 3"),
+         QUORVEL_INPUT_ERROR_TEXT},
         {QStringLiteral(u"3\0"
                         u"0"),
          QStringLiteral(u"4"), QStringLiteral(u"1"), "5"},
@@ -230,33 +217,37 @@ TEST_F(WindowTest, PastedNulIsACharacterOutsideTheGrammar)
     }
 }
 
-TEST_F(WindowTest, AboutBoxAndContactNoticeShowTheirTextsAndCopyThem)
+// Each message box of the commands table, opened by a click and, from a
+// label that reports clicks, by Space at its keyboard stop and by a screen
+// reader's press action there.
+TEST_F(WindowTest, MessageBoxesShowTheirTextsAndCopyThem)
 {
     QLocale::setDefault(QLocale(QLocale::Chinese, QLocale::China));
-    const struct {
-        int control;
-        const char* caption;
-        QMessageBox::Icon icon;
-        int lines;
-        const char* firstLine;
-    } rows[] = {
-        {IDC_ABOUT, "关于", QMessageBox::Information, 7, "Quorvel " QUORVEL_VERSION_SHORT},
-        {IDC_CONTACT, "你好", QMessageBox::NoIcon, 8, "对外承接："},
-    };
-    for (const auto& row : rows) {
-        SCOPED_TRACE(row.caption);
-        const MessageBoxSeen seen =
-            WatchMessageBox([&] { ClickControl(window.get(), row.control); });
-        ASSERT_TRUE(seen.opened);
-        EXPECT_EQ(seen.caption, QString::fromUtf8(row.caption));
-        EXPECT_EQ(seen.icon, row.icon);
-        const QStringList lines = seen.text.split(QLatin1Char('\n'));
-        EXPECT_EQ(lines.size(), row.lines);
-        EXPECT_EQ(lines.front(), QString::fromUtf8(row.firstLine));
-        EXPECT_FALSE(seen.text.contains(QLatin1Char('\r')));
-        EXPECT_TRUE(seen.copied.contains(seen.text)) << seen.copied.toStdString();
-        // Qt's own button text in the user's language (qt6-translations-l10n).
-        EXPECT_TRUE(seen.copied.contains(QStringLiteral("确定"))) << seen.copied.toStdString();
+    for (const CommandDescription<char>& command : kCommands) {
+        if (command.kind != CommandKind::Message) continue;
+        QWidget* control = FindControl(window.get(), command.id);
+        if (control->focusProxy()) control = control->focusProxy();
+        std::vector<std::function<void()>> openers = {
+            [&] { ClickControl(window.get(), command.id); }};
+        if (ReportsClicks(ControlOf(command.id))) {
+            openers.push_back([control] { PressKey(control, Qt::Key_Space); });
+            openers.push_back([control] {
+                QAccessible::queryAccessibleInterface(control)->actionInterface()->doAction(
+                    QAccessibleActionInterface::pressAction());
+            });
+        }
+        for (const auto& open : openers) {
+            SCOPED_TRACE(command.caption);
+            const MessageBoxSeen seen = WatchMessageBox(open);
+            ASSERT_TRUE(seen.opened);
+            EXPECT_EQ(seen.caption, QString::fromUtf8(command.caption));
+            EXPECT_EQ(seen.icon, command.icon == MessageIcon::Information ? QMessageBox::Information
+                                                                          : QMessageBox::NoIcon);
+            EXPECT_EQ(seen.text, QString::fromUtf8(command.text).replace('\r', '\n'));
+            EXPECT_TRUE(seen.copied.contains(seen.text)) << seen.copied.toStdString();
+            // Qt's own button text in the user's language (qt6-translations-l10n).
+            EXPECT_TRUE(seen.copied.contains(QStringLiteral("确定"))) << seen.copied.toStdString();
+        }
     }
 }
 
@@ -269,6 +260,7 @@ TEST(DescriptionLookup, MissingIdStopsTheProgram)
     GTEST_FLAG_SET(death_test_style, "fast");
     EXPECT_DEATH(ControlOf(IDC_DIAGONAL + 1000), "no control with id 1112");
     EXPECT_DEATH(BoxOf(IDC_ABOUT), "no box with id 110");
+    EXPECT_DEATH(LabelOf(IDC_WIDTH), "no label with id 106");
     EXPECT_DEATH(FindControl(OpenWindow().get(), 1112), "no control in the window with id 1112");
 }
 

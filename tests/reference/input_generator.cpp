@@ -1,5 +1,7 @@
 #include "tests/reference/input_generator.h"
 
+#include "app/dialog_description.h"
+
 #include <array>
 #include <cstddef>
 
@@ -288,7 +290,8 @@ std::string RandomDiagonalText(InputRandom& random)
     if (roll < 65)
         return Sign(random) + Digits(random, Between(random, 1, 2), false) + "e" +
                RandomExponentSign(random) + std::to_string(Between(random, 0, 12));
-    if (roll < 85) return RandomDecimalText(random).substr(0, 9);  // what the box lets through
+    // As long as the calculation reads of the diagonal, at most.
+    if (roll < 85) return RandomDecimalText(random).substr(0, kDiagonalTextLength);
     return RandomDecimalText(random);
 }
 

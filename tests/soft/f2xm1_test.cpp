@@ -14,6 +14,7 @@
 #include "core/extended_ops.h"
 #include "core/soft/soft_internal.h"
 #include "core/soft/soft_test_hooks.h"
+#include "tests/reference/extended_mpfr.h"
 #include "tests/support/host_unit.h"
 #include "tests/soft/mismatch.h"
 #include "tests/soft/operands.h"
@@ -27,43 +28,16 @@ using operands::WithSign;
 constexpr std::uint64_t kIntegerBit = 0x8000000000000000u;
 constexpr long kBias = 16383;
 
-void SetMpfr(mpfr_t value, const Extended& x)
-{
-    const long exponent = SignAndExponentOf(x) & 0x7FFF;
-    mpfr_set_uj_2exp(value, SignificandOf(x), (exponent == 0 ? 1 : exponent) - kBias - 63,
-                     MPFR_RNDN);
-    if ((SignAndExponentOf(x) & 0x8000) != 0) mpfr_neg(value, value, MPFR_RNDN);
-}
-
-// 2^x - 1 for finite x by MPFR, rounded to 64 bits with the extended range:
-// the smallest denormal 2^-16445 is 0.1 * 2^-16444, every finite value is
-// below 2^16384.
+// 2^x - 1 for finite x by MPFR, rounded once onto the unit's grid, denormals
+// included (tests/reference/extended_mpfr.h).
 Extended Reference(const Extended& x)
 {
-    const mpfr_exp_t savedMin = mpfr_get_emin();
-    const mpfr_exp_t savedMax = mpfr_get_emax();
-    mpfr_t in;
-    mpfr_t out;
-    mpfr_inits2(64, in, out, static_cast<mpfr_ptr>(nullptr));
-    SetMpfr(in, x);
-    mpfr_set_emin(-16444);
-    mpfr_set_emax(16384);
-    mpfr_subnormalize(out, mpfr_exp2m1(out, in, MPFR_RNDN), MPFR_RNDN);
-    const std::uint16_t sign = mpfr_signbit(out) ? std::uint16_t{0x8000} : std::uint16_t{0};
-    Extended result = MakeExtended(sign, 0);
-    if (!mpfr_zero_p(out)) {
-        // out = 0.1xxx * 2^e: a normal's biased exponent is e - 1 + bias; a
-        // denormal's bits count from 2^(1 - bias - 63).
-        const long biased = mpfr_get_exp(out) - 1 + kBias;
-        mpfr_abs(out, out, MPFR_RNDN);
-        mpfr_mul_2si(out, out, biased >= 1 ? 64 - mpfr_get_exp(out) : kBias + 62, MPFR_RNDN);
-        result = MakeExtended(static_cast<std::uint16_t>(sign | (biased >= 1 ? biased : 0)),
-                              mpfr_get_uj(out, MPFR_RNDN));
-    }
-    mpfr_set_emin(savedMin);
-    mpfr_set_emax(savedMax);
-    mpfr_clears(in, out, static_cast<mpfr_ptr>(nullptr));
-    return result;
+    reference::UseExtendedRange();
+    reference::Real in;
+    reference::Real out;
+    reference::SetFromImage(in.v, x);
+    reference::FinishRounding(out.v, mpfr_exp2m1(out.v, in.v, MPFR_RNDN));
+    return reference::ImageOf(out.v);
 }
 
 // |x| <= 1/2: tiny and denormal operands, operands beside the multiples of
@@ -163,6 +137,9 @@ TEST_P(TwoToXMinusOneIn, WideResultWithinItsErrorBound)
     mpfr_t exact;
     mpfr_t x;
     mpfr_t part;
+    // MPFR's whole range: the exact value of a denormal's 2^x - 1 is below the unit's.
+    mpfr_set_emin(mpfr_get_emin_min());
+    mpfr_set_emax(mpfr_get_emax_max());
     mpfr_inits2(400, exact, x, part, static_cast<mpfr_ptr>(nullptr));
     double worst = 0;
     long beyond = 0;
@@ -172,7 +149,7 @@ TEST_P(TwoToXMinusOneIn, WideResultWithinItsErrorBound)
         if (SignificandOf(operand) == 0) continue;
         const ext::soft::WideResult wide =
             ext::soft::TwoToXMinusOneWide(ext::soft::Unpack(operand));
-        SetMpfr(x, operand);
+        reference::SetFromImage(x, operand);
         mpfr_exp2m1(exact, x, MPFR_RNDN);
         mpfr_abs(exact, exact, MPFR_RNDN);
         mpfr_mul_2si(exact, exact, 126 - (wide.exp - kBias), MPFR_RNDN);  // in units of wide.sig

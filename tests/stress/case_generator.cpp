@@ -4,15 +4,15 @@
 // Six diagonals in ten are typed (up to six characters, of which the box
 // keeps four); four in ten are set with WM_SETTEXT, five to nine characters
 // long, and a tenth of those ten or eleven, past what the program reads.
+#include "app/dialog_description.h"
 #include "character_tables.h"
 #include "stress_case.h"
 
 namespace stress {
 namespace {
 
-constexpr int kInputLimit = 4;       // the boxes' limit: what typing can put in
-constexpr int kTypedOverrun = 2;     // typed beyond the limit, to be refused
-constexpr int kProgramRead = 9;      // what the program reads of the diagonal
+constexpr int kTypedOverrun = 2;  // typed beyond the boxes' limit (kInputLimit), to be refused
+constexpr int kProgramRead = kDiagonalTextLength;
 constexpr int kSetOverrun = 2;       // set beyond that, to be cut off
 constexpr int kSetChance = 40;       // percent of diagonals set, not typed
 constexpr int kShapedChance = 75;    // percent of diagonals shaped like numbers

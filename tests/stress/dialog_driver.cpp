@@ -122,7 +122,7 @@ bool HoldsTyped(HWND box, const std::wstring& typed, const char* name, std::stri
         *failure = "the program stopped answering";
         return false;
     }
-    if (held == typed.substr(0, e2e::kInputLimit)) return true;
+    if (held == typed.substr(0, kInputLimit)) return true;
     *failure = std::string("the ") + name + " box holds \"" + Utf8Of(held) + "\" after \"" +
                Utf8Of(typed) + "\" was typed";
     return false;

@@ -16,6 +16,7 @@
 
 #include "app/dialog_units.h"
 #include "app/web/page/page_compact.h"
+#include "app/web/page/page_controls.h"
 #include "app/web/page/page_first_result.h"
 #include "app/web/page/page_frame.h"
 #include "app/web/page/page_json.h"
@@ -53,6 +54,29 @@ std::string Written(Writer write, const Inputs&... inputs)
     return out.str();
 }
 
+// The script with the names of the elements it works on written in from the
+// description where it names them: %BOX_NUMBER% (the input boxes' number
+// attribute), %CALCULATE% (the control whose command is the calculation) and
+// %RESULT% (the box past the input boxes).
+std::string FilledScript(std::string script)
+{
+    const CommandDescription<char>* calculate = nullptr;
+    for (const CommandDescription<char>& command : kCommands) {
+        if (command.kind == CommandKind::Calculate) calculate = &command;
+    }
+    const std::pair<std::string, std::string> names[] = {
+        {"%BOX_NUMBER%", kBoxNumberAttribute},
+        {"%CALCULATE%", ControlOf(calculate->id).name},
+        {"%RESULT%", ControlOf(kBoxes[kInputBoxes].id).name},
+    };
+    for (const auto& [token, name] : names) {
+        for (std::size_t at = script.find(token); at != std::string::npos;
+             at = script.find(token, at + name.size()))
+            script.replace(at, token.size(), name);
+    }
+    return script;
+}
+
 Json HostFacts()
 {
     const Json window =
@@ -81,7 +105,7 @@ int main(int argc, char** argv)
     const std::pair<std::string, std::string> files[] = {
         {site + kIndexFile, Written(WriteIndexHtml, stylesheet, firstResult)},
         {site + kManifestFile, Written(WriteManifest)},
-        {site + kScriptFile, Compact(script)},
+        {site + kScriptFile, Compact(FilledScript(script))},
         {argv[6], kStandInFontFamily + ('\n' + ShownText())},
         {argv[7], Compact(worker)},
         {argv[8], HostFacts()},

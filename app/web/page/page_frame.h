@@ -17,5 +17,5 @@ constexpr int kViewportHeight =
     kClientArea.height + kCaptionHeight + 2 * kFrameBorder + 2 * kFrameMargin;
 
 // A touch screen narrower than that window shows the dialog in one column
-// (page_phone.h), in CSS pixels.
+// (kPhonePlaces in app/dialog_description.h), in CSS pixels.
 constexpr int kPhoneMaxWidth = kViewportWidth - 1;

@@ -38,7 +38,7 @@ std::string Escaped(const std::string& text)
 bool IsFirstTabStop(const ControlDescription& control)
 {
     for (const ControlDescription& each : kDialogControls) {
-        if (each.style & kWsTabStop) return &each == &control;
+        if (IsTabStop(each)) return &each == &control;
     }
     return false;
 }
@@ -47,8 +47,9 @@ bool IsFirstTabStop(const ControlDescription& control)
 std::string CommonAttributes(const ControlDescription& control)
 {
     std::string attributes = std::string(" id=\"") + control.name + '"';
-    if (const MessageBoxDescription* box = FindRow(kMessageBoxes, control.id))
-        attributes += std::string(" aria-haspopup=\"dialog\" data-box=\"") + box->name + '"';
+    const CommandDescription<char>* command = FindRow(kCommands, control.id);
+    if (command && command->kind == CommandKind::Message)
+        attributes += " aria-haspopup=\"dialog\" data-box=\"" + MessageBoxNameOf(control) + '"';
     return attributes;
 }
 
@@ -78,7 +79,7 @@ void WriteButton(std::ostream& out, const ControlDescription& control)
 void WriteStatic(std::ostream& out, const ControlDescription& control)
 {
     out << "<span" << CommonAttributes(control);
-    if (control.style & kSsNotify) out << " role=\"button\" tabindex=\"0\"";
+    if (ReportsClicks(control)) out << " role=\"button\" tabindex=\"0\"";
     out << '>' << Escaped(control.text) << "</span>\n";
 }
 
@@ -95,14 +96,15 @@ void WriteControl(std::ostream& out, const ControlDescription& control,
     }
 }
 
-void WriteMessageBox(std::ostream& out, const MessageBoxDescription& box)
+void WriteMessageBox(std::ostream& out, const CommandDescription<char>& box)
 {
-    const std::string id = box.name;
+    const std::string id = MessageBoxNameOf(ControlOf(box.id));
     out << "<dialog id=\"" << id << "\" aria-labelledby=\"" << id
         << "-caption\" aria-describedby=\"" << id << "-text\">\n<h2 id=\"" << id << "-caption\">"
         << Escaped(box.caption) << "</h2>\n";
     out << "<div class=\"message\">";
-    if (box.informationIcon) out << "<span class=\"icon\" aria-hidden=\"true\"></span>";
+    if (box.icon == MessageIcon::Information)
+        out << "<span class=\"icon\" aria-hidden=\"true\"></span>";
     out << "<div id=\"" << id << "-text\">\n";
     for (const std::string& line : LinesOf(box.text)) out << "<p>" << Escaped(line) << "</p>\n";
     out << "</div></div>\n<div class=\"buttons\"><button class=\"ok\">" << kOkText
@@ -140,6 +142,8 @@ void WriteIndexHtml(std::ostream& out, const std::string& stylesheet,
     for (const ControlDescription& control : kDialogControls)
         WriteControl(out, control, firstResult);
     out << "</div>\n</main>\n";
-    for (const MessageBoxDescription& box : kMessageBoxes) WriteMessageBox(out, box);
+    for (const CommandDescription<char>& command : kCommands) {
+        if (command.kind == CommandKind::Message) WriteMessageBox(out, command);
+    }
     out << "</body>\n</html>\n";
 }

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cstdlib>
+#include <cstring>
 #include <iostream>
 #include <sstream>
 #include <utility>
@@ -11,13 +12,11 @@
 #include "app/web/page/page_compact.h"
 #include "app/web/page/page_controls.h"
 #include "app/web/page/page_frame.h"
-#include "app/web/page/page_phone.h"
 #include "site_files.h"
 
 namespace {
 
 using Declarations = std::vector<std::pair<std::string, std::string>>;
-
 
 // The control's own text colour, or kDefaultColour.
 ColourRef TextColourOf(const ControlDescription& control)
@@ -32,25 +31,12 @@ ColourRef BackgroundOf(const ControlDescription& control)
     return control.windowClass == ControlClass::Edit ? kEditBackground : kDialogBackground;
 }
 
-bool IsCentred(const ControlDescription& control)
-{
-    switch (control.windowClass) {
-        case ControlClass::Edit:
-            return control.style & kEsCenter;
-        case ControlClass::Static:
-            return (control.style & kSsTypeMask) == kSsCenter;
-        case ControlClass::Button:
-            return false;  // a button centres its text itself
-    }
-    return false;
-}
-
-// Labels start at the top; a label with SS_CENTERIMAGE sits in the middle of
-// its box, as one line as tall as the box.
+// A label starts at the top, or sits in the middle of its box as one line as
+// tall as the box.
 int LineHeightOf(const ControlDescription& control, const PixelRect& rect)
 {
     if (control.windowClass != ControlClass::Static) return 0;
-    return control.style & kSsCenterImage ? rect.height : kStandInBaseUnits.charHeight;
+    return IsCentredDown(control) ? rect.height : kStandInBaseUnits.charHeight;
 }
 
 std::string Px(int pixels)
@@ -151,9 +137,7 @@ void WriteControlRule(std::ostream& out, const ControlDescription& control)
         declarations.push_back({"line-height", Px(lineHeight)});
     if (const ColourRef colour = TextColourOf(control); colour != kDefaultColour)
         declarations.push_back({"color", CssColour(colour)});
-    if (control.windowClass == ControlClass::Button &&
-        (control.style & kBsTypeMask) == kBsDefPushButton)
-        declarations.push_back({"border-color", "var(--focus)"});
+    if (IsDefaultButton(control)) declarations.push_back({"border-color", "var(--focus)"});
     WriteRule(out, Selector(control.name), declarations);
 }
 
@@ -175,28 +159,29 @@ void WriteForcedColours(std::ostream& out)
 {
     out << "@media (forced-colors:active){\n";
     for (const ControlDescription& control : kDialogControls) {
-        if (control.windowClass == ControlClass::Static && control.style & kSsNotify)
-            WriteRule(out, Selector(control.name), {{"color", "LinkText"}});
+        if (ReportsClicks(control)) WriteRule(out, Selector(control.name), {{"color", "LinkText"}});
     }
     out << "}\n";
 }
 
 // On a touch screen narrower than the window: the fixed phone rules, then
-// each control's row and column (page_phone.h). A label between two boxes
+// each control's row and column (kPhonePlaces). A label between two boxes
 // stands level with them.
 void WritePhoneRules(std::ostream& out, const std::string& phoneRules)
 {
-    out << "@media (pointer:coarse) and (max-width:" << kPhoneMaxWidth << "px){\n"
-        << Compact(phoneRules) << '\n';
-    const PhonePlaces places = PhoneLayout();
-    for (std::size_t i = 0; i < places.size(); ++i) {
-        const std::string row = std::to_string(places[i].row);
+    std::string rules = Compact(phoneRules);
+    for (std::size_t at; (at = rules.find("%DIALOG%")) != std::string::npos;)
+        rules.replace(at, std::strlen("%DIALOG%"), kDialogName);
+    out << "@media (pointer:coarse) and (max-width:" << kPhoneMaxWidth << "px){\n" << rules << '\n';
+    for (const ControlDescription& control : kDialogControls) {
+        const PhonePlace& place = RowOf(kPhonePlaces, control.id, "phone place");
+        const std::string row = std::to_string(place.row);
         Declarations declarations = {{"grid-row", row}};
-        if (places[i].column != kWholeRow)
-            declarations = {{"grid-area", row + '/' + std::to_string(places[i].column)}};
-        if (places[i].column == kBetweenColumn)
+        if (place.column != kWholeRow)
+            declarations = {{"grid-area", row + '/' + std::to_string(place.column)}};
+        if (place.column == kBetweenColumn)
             declarations.insert(declarations.end(), {{"align-self", "center"}, {"margin", "0"}});
-        WriteRule(out, Selector(kDialogControls[i].name), declarations);
+        WriteRule(out, Selector(control.name), declarations);
     }
     out << "}\n";
 }

@@ -1,5 +1,7 @@
 #include "app/web/page/page_texts.h"
 
+#include <algorithm>
+
 #include "app/web/page/page_controls.h"
 
 std::vector<std::string> LinesOf(const char* text)
@@ -17,16 +19,17 @@ std::vector<std::string> LinesOf(const char* text)
 std::string PageDescription()
 {
     const std::vector<std::string> lines = LinesOf(QUORVEL_ABOUT_TEXT);
-    return lines[0] + ' ' + lines[kAboutBodyLine];
+    const auto blank = std::find(lines.begin(), lines.end(), std::string());
+    return lines[0] + ' ' + *(blank + 1);
 }
 
 std::string ShownText()
 {
     std::string text = std::string(kDialog.caption) + QUORVEL_INPUT_ERROR_TEXT + kOkText;
     for (const ControlDescription& control : kDialogControls) text += control.text;
-    for (const MessageBoxDescription& box : kMessageBoxes) {
-        text += box.caption;
-        text += box.text;
+    for (const CommandDescription<char>& command : kCommands) {
+        text += command.caption;
+        text += command.text;
     }
     return text;
 }

@@ -26,7 +26,7 @@ from browsers import ENGINES  # noqa: E402
 # opening on the first visit, own_origin over every request of the run. Each
 # runs in every engine, named ENGINE.GROUP.
 GROUPS = {"opening": "dialog_groups", "limits": "dialog_groups", "calculation": "dialog_groups",
-          "non_ascii": "dialog_groups", "escape": "dialog_groups", "tab_order": "dialog_groups",
+          "escape": "dialog_groups", "tab_order": "dialog_groups",
           "message_boxes": "dialog_groups", "geometry": "dialog_groups",
           "differential": "differential_group", "axe": "axe_group", "offline": "offline_groups",
           "own_font": "font_group", "own_origin": "offline_groups", "layout": "dialog_groups"}

@@ -2,6 +2,7 @@
 real keys and clicks, on a desktop and, with fewer cases, on a phone
 (ctx.phone). Expected texts and geometry (the Linux window's) come from the
 dialog description (page_description) and tests/golden/density.tsv."""
+import os
 import re
 import urllib.request
 
@@ -19,19 +20,24 @@ DESKTOP = (1024, 768)  # the window the dialog is measured in, CSS pixels
 LIMITED = BOXES[:3]
 TRIGGERS = BOXES + ("button",)  # Enter in any box, the result box too, or a click
 OPENING_RESULT = "102"  # for the template's 1920, 1080 and 21.5
-CALCULATIONS = [("2560", "1440", "27", "109"), ("-5", "1080", "21.5", "50")]
-# Characters outside ASCII, and diagonals no display has.
-REFUSED_DIAGONALS = ("Ａ", "中", "２１.５", "0", "-0", "0.0", "-5", "1e-9")
+# The one case table of typed texts and results, for every front-end.
+CASES = os.path.join(os.path.dirname(os.path.abspath(__file__)), "../../cases/calculations.tsv")
+
+
+def tsv_rows(ctx, path):
+    """Width, height, diagonal and result of each row of a table of cases,
+    the input-error text written out."""
+    rows = [line.rstrip("\n").split("\t")[:4] for line in open(path, encoding="utf-8")
+            if not line.startswith("#")]
+    return [(w, h, d, ctx.description["inputError"] if r == "input-error" else r)
+            for w, h, d, r in rows]
 
 
 def golden_rows(ctx, count):
     """Rows of density.tsv whose texts fit the boxes."""
-    limit, error = ctx.description["inputLimit"], ctx.description["inputError"]
-    rows = [line.rstrip("\n").split("\t") for line in open(ctx.golden, encoding="utf-8")
-            if not line.startswith("#")]
-    rows = [r[:4] for r in rows if len(r) >= 4 and all(len(f) <= limit for f in r[:3])]
-    return [(w, h, d, error if r == "input-error" else r)
-            for w, h, d, r in rows[::len(rows) // count]]
+    limit = ctx.description["inputLimit"]
+    rows = [r for r in tsv_rows(ctx, ctx.golden) if all(len(f) <= limit for f in r[:3])]
+    return rows[::len(rows) // count]
 
 
 def opening(ctx, page, check):
@@ -92,13 +98,8 @@ def calculate_rows(page, check, rows):
 
 def calculation(ctx, page, check):
     page.open()
-    calculate_rows(page, check, CALCULATIONS + ([] if ctx.phone else golden_rows(ctx, 10)))
-
-
-def non_ascii(ctx, page, check):
-    page.open()
-    calculate_rows(page, check, [("1920", "1080", d, ctx.description["inputError"])
-                                 for d in REFUSED_DIAGONALS])
+    rows = tsv_rows(ctx, CASES)
+    calculate_rows(page, check, rows[:2] if ctx.phone else rows + golden_rows(ctx, 10))
 
 
 def open_boxes(page):
@@ -136,21 +137,17 @@ def tab_order(ctx, page, check):
         check.equal([element.aria_role, element.accessible_name], [role, name_text], name)
 
 
-# Opener: its box, its text in the description and whether it shows an icon;
-# then who opens which box, how, and how it is closed.
-MESSAGE_BOXES = {"IDC_ABOUT": ("about-box", "about", 1),
-                 "IDC_CONTACT": ("contact-box", "contact", 0)}
-MESSAGE_ROWS = [("IDC_ABOUT", "click", "enter"), ("IDC_ABOUT", "enter", "escape"),
-                ("IDC_ABOUT", "click", "ok"), ("IDC_CONTACT", "click", "escape"),
-                ("IDC_CONTACT", "enter", "ok"), ("IDC_CONTACT", "click", "enter")]
+# How each message box of the commands table is opened and closed, in turn.
+MESSAGE_WAYS = [("click", "enter"), ("enter", "escape"), ("click", "ok")]
 
 
 def message_boxes(ctx, page, check):
     page.open()
-    for opener, how_open, how_close in MESSAGE_ROWS[:1] if ctx.phone else MESSAGE_ROWS:
-        box_id, key, icons = MESSAGE_BOXES[opener]
+    rows = [(box, *MESSAGE_WAYS[(i + j) % 3])
+            for j, box in enumerate(ctx.description["messageBoxes"]) for i in range(3)]
+    for (opener, box_id, caption, text, icons), how_open, how_close in (rows[:1] if ctx.phone
+                                                                      else rows):
         what = f"{box_id} opened by {how_open} on {opener}, closed by {how_close}"
-        caption, text = ctx.description[key]
         if how_open == "click":
             page.actions().click(page.element(opener)).perform()
         else:
@@ -246,9 +243,8 @@ def layout(ctx, page, check):
     check.true(min(sizes) >= LEAST_BOX_TEXT, f"box text sizes {sizes}")
     ctx.notes.append(f"least target {min(min(size) for size in targets.values())} px, "
                      f"box text {min(sizes)} px")
-    labels = {c["text"]: name for name, c in ctx.controls.items() if c["class"] == "static"}
     for box, label in ctx.description["boxLabels"].items():
-        (lx, ly, lw, lh), (bx, by, bw, _) = rects[labels[label]], rects[box]
+        (lx, ly, lw, lh), (bx, by, bw, _) = rects[label], rects[box]
         check.true(ly + lh <= by and lx < bx + bw and bx < lx + lw, f"{label} above {box}")
         sharing = [b for b, l in ctx.description["boxLabels"].items() if l == label]
         check.equal({rects[b][1] for b in sharing}, {by}, f"rows of the boxes labelled {label}")

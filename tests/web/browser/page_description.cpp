@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "app/accessible_name.h"
+#include "app/web/page/page_controls.h"
 #include "app/web/page/page_frame.h"
 #include "app/web/page/page_json.h"
 
@@ -28,7 +29,7 @@ Json Control(const ControlDescription& c)
          {"class", JsonString(kClassNames[static_cast<int>(c.windowClass) - QUORVEL_CLASS_BUTTON])},
          {"text", JsonString(c.text)},
          {"rect", Numbers({pixels.left, pixels.top, pixels.width, pixels.height})},
-         {"tabStop", c.style & kWsTabStop ? "true" : "false"}});
+         {"tabStop", IsTabStop(c) ? "true" : "false"}});
 }
 
 Json Colour(const char* name, const char* property, ColourRef colour)
@@ -43,30 +44,37 @@ Json Colour(const char* name, const char* property, ColourRef colour)
 
 int main()
 {
-    std::vector<Json> controls, colours;
+    std::vector<Json> controls, colours, boxes;
     std::vector<std::pair<std::string, Json>> names, labels;
     for (const ControlDescription& control : kDialogControls) controls.push_back(Control(control));
     for (const BoxDescription& box : kBoxes) {
         const char* name = ControlOf(box.id).name;
         names.push_back({name, JsonString(AccessibleNameOf(box))});
-        labels.push_back({name, JsonString(box.label)});
+        labels.push_back({name, JsonString(LabelOf(box.label).name)});
         if (box.text != kDefaultColour) colours.push_back(Colour(name, "color", box.text));
         colours.push_back(Colour(name, "backgroundColor", kEditBackground));
     }
+    // Each message box: its opener, its element, caption, text, and whether it shows an icon.
+    for (const CommandDescription<char>& c : kCommands) {
+        const ControlDescription& opener = ControlOf(c.id);
+        if (c.kind == CommandKind::Message)
+            boxes.push_back(
+                JsonArray({JsonString(opener.name), JsonString(MessageBoxNameOf(opener)),
+                           JsonString(c.caption), JsonString(c.text),
+                           c.icon == MessageIcon::Information ? "1" : "0"}));
+    }
     for (const LabelColour& label : kLabelColours)
         colours.push_back(Colour(ControlOf(label.id).name, "color", label.text));
-    const Json description = JsonObject(
-        {{"caption", JsonString(kDialog.caption)},
-         {"client", Numbers({kClientArea.width, kClientArea.height})},
-         {"controls", JsonArray(controls)},
-         {"boxNames", JsonObject(names)},
-         {"boxLabels", JsonObject(labels)},
-         {"colours", JsonArray(colours)},
-         {"about", JsonArray({JsonString(QUORVEL_ABOUT_CAPTION), JsonString(QUORVEL_ABOUT_TEXT)})},
-         {"contact",
-          JsonArray({JsonString(QUORVEL_CONTACT_CAPTION), JsonString(QUORVEL_CONTACT_NOTICE)})},
-         {"inputError", JsonString(QUORVEL_INPUT_ERROR_TEXT)},
-         {"inputLimit", std::to_string(kInputLimit)}});
+    const Json description =
+        JsonObject({{"caption", JsonString(kDialog.caption)},
+                    {"client", Numbers({kClientArea.width, kClientArea.height})},
+                    {"controls", JsonArray(controls)},
+                    {"boxNames", JsonObject(names)},
+                    {"boxLabels", JsonObject(labels)},
+                    {"colours", JsonArray(colours)},
+                    {"messageBoxes", JsonArray(boxes)},
+                    {"inputError", JsonString(QUORVEL_INPUT_ERROR_TEXT)},
+                    {"inputLimit", std::to_string(kInputLimit)}});
     std::puts(description.c_str());
     return 0;
 }

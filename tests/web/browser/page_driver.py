@@ -7,7 +7,7 @@ from selenium.webdriver.common.keys import Keys
 BOXES = ("IDC_WIDTH", "IDC_HEIGHT", "IDC_DIAGONAL", "IDC_RESULT")
 READY = """const done = arguments[0];
 (function poll() {
-  performance.getEntriesByName('quorvel-ready').length ? done() : setTimeout(poll, 5);
+  performance.getEntriesByType('mark').length ? done() : setTimeout(poll, 5);
 })();"""
 
 

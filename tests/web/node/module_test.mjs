@@ -1,7 +1,8 @@
 // The page's module as the page meets it: nothing to import, exactly the
 // exports of app/web/module/module_exports.h, and the calculate command
 // behind them taking UTF-16 texts and giving back UTF-8.
-//   node module_test.mjs quorvel.wasm
+//   node module_test.mjs quorvel.wasm page_description
+import { execFileSync } from 'node:child_process';
 import { readFileSync } from 'node:fs';
 import { strict as assert } from 'node:assert';
 
@@ -23,17 +24,19 @@ function calculate(...texts) {
   return new TextDecoder().decode(new Uint8Array(dialog.memory.buffer, dialog.ResultText(), length));
 }
 
-// A NUL is a character outside the grammar like any other: the diagonal is
-// refused, a width or height stops at it. A unit above 0x7F is refused
-// wherever it stands in the first nine, and not after them.
-const rows = [
-  ['1920', '1080', '21.5', '102'],
-  ['1920', '1080', '12\0 3', '输入错误'],
-  ['12\0 3', '5', '1', '13'],
-  ['1920', '1080', '２１.5', '输入错误'],
-  ['300', '400', '5.0000000中', '100'],
-  ['1920', '1080', '0', '输入错误'],
-];
+// The one case table (tests/cases), then what only a program can put in a
+// box: a NUL is a character outside the grammar like any other, so the
+// diagonal is refused and a width or height stops at it; a unit above 0x7F
+// is refused wherever it stands in the first nine, and not after them.
+const { inputError } = JSON.parse(execFileSync(process.argv[3], { encoding: 'utf8' }));
+const rows = readFileSync(new URL('../../cases/calculations.tsv', import.meta.url), 'utf8')
+  .split('\n').filter((line) => line && !line.startsWith('#'))
+  .map((line) => line.split('\t').slice(0, 4).map((f, i) => (i === 3 && f === 'input-error' ? inputError : f)))
+  .concat([
+    ['1920', '1080', '12\0 3', inputError],
+    ['12\0 3', '5', '1', '13'],
+    ['300', '400', '5.0000000中', '100'],
+  ]);
 for (const [width, height, diagonal, shown] of rows) {
   assert.equal(calculate(width, height, diagonal), shown, JSON.stringify([width, height, diagonal]));
 }

@@ -2,8 +2,9 @@
 // them: UTF-16, line breaks a single carriage return, no trailing break.
 #pragma once
 
-extern const wchar_t kAboutCaption[];
-extern const wchar_t kAboutText[];
-extern const wchar_t kContactCaption[];
-extern const wchar_t kContactNotice[];
+#include <iterator>
+
+#include "app/dialog_description.h"
+
+extern const CommandDescription<wchar_t> kWideCommands[std::size(kCommands)];
 extern const wchar_t kInputErrorText[];
